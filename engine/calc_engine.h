@@ -1,0 +1,70 @@
+#pragma once
+#include <initializer_list>
+#include <string>
+
+#include "calc_state.h"
+#include "calc_view.h"
+#include "clipboard_port.h"
+#include "edition.h"
+#include "engine_options.h"
+#include "virtual_keys.h"
+
+// The basic calculator: typing, the four operations with percent, square root and
+// reciprocal, the two registers and the memory keys, and the basic key map. Every key
+// operation reads the window's selections first and refreshes the display last.
+// CalcEngineExt adds the extended view by overriding the virtual operations.
+class CalcEngine {
+public:
+    CalcEngine(ICalcView& view, IClipboard& clipboard, EngineOptions& options, Edition edition);
+    virtual ~CalcEngine() = default;
+    CalcEngine(const CalcEngine&) = delete;
+    CalcEngine& operator=(const CalcEngine&) = delete;
+
+    CalcState& State() { return state_; }
+    const CalcState& State() const { return state_; }
+    Edition GetEdition() const { return edition_; }
+
+    // Typing and display.
+    virtual void PrepareOperands();
+    virtual void PressDigit(int id);
+    void PressPoint();
+    void ChangeSign();
+    void ClearKey(int id);
+    virtual void PressBack();
+    virtual void RefreshDisplay(bool redraw);
+    virtual void ShowLastOp();
+    virtual void RefreshKeys();
+
+    // Operations, registers and memory.
+    void PressOperation(int id);
+    int OperationType(int id);
+    virtual void Compute(int type, int id);
+    void InMemoryOperands(int id, double& first, double& second);
+    void MemoryKey(int id);
+    void ToggleActiveRegister();
+    void ToggleXWindow();
+    void SwapWindows();
+    void ToggleInMemory();
+
+    // Key map: a click on a key, a typed character, a key pressed, a key released. Each
+    // returns false when the event is left to the window's default handling.
+    virtual bool OnButton(int id);
+    virtual bool OnCharKey(int ch, Modifiers mods);
+    virtual bool OnKeyPress(int key, Modifiers mods);
+    virtual bool OnKeyRelease(int key, Modifiers mods);
+
+protected:
+    // Reads the radio groups (and, for the extended view, the rest) back from the window.
+    void ReadSelections(bool extended);
+    // Copies the active register into the up window and chooses the argument x.
+    void LoadOperands();
+    void PushAndRepaint(std::initializer_list<int> ids);
+    void PressIfEnabled(int id);
+    char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
+
+    CalcState state_;
+    ICalcView& view_;
+    IClipboard& clipboard_;
+    EngineOptions& options_;
+    const Edition edition_;
+};

@@ -1,0 +1,53 @@
+#pragma once
+#include "calc_engine.h"
+
+// The engine behind the extended view: functions and constants, precision, integer bases,
+// the clipboard and the extended key map. The window always runs this one; what it does not
+// handle itself goes to the basic operations.
+class CalcEngineExt : public CalcEngine {
+public:
+    using CalcEngine::CalcEngine;
+
+    void PrepareOperands() override;
+    void PressDigit(int id) override;
+    void PressBack() override;
+    void RefreshDisplay(bool redraw) override;
+    void ShowLastOp() override;
+    void RefreshKeys() override;
+    void Compute(int type, int id) override;
+
+    // Functions and constants.
+    void PressConstant(int id);
+    void ToggleAngle();
+
+    // Precision and the decimal separator.
+    void BuildFormats();
+    void ApplyPrecision(bool setRange, bool setMenuTexts);
+    void OnPrecisionEdited();
+    void ToggleComma();
+
+    // Integer view.
+    void CycleBase(int step);
+    void OnBaseOrAngleClicked();
+    void OnIntegerInputClicked();
+
+    // The window has switched between the basic and the extended view.
+    void ViewSwitched(bool extended);
+
+    // Clipboard.
+    void CopyValue();
+    void PasteText();
+
+    bool OnButton(int id) override;
+    bool OnCharKey(int ch, Modifiers mods) override;
+    bool OnKeyPress(int key, Modifiers mods) override;
+    bool OnKeyRelease(int key, Modifiers mods) override;
+};
+
+// Digits, the hexadecimal letters and both decimal separators.
+bool IsNumberChar(int ch);
+
+// The most characters one paste delivers. Each one is a whole key with its refresh, so an
+// unbounded paste of a large text would freeze the window; no number a double can show
+// needs a tenth of this.
+constexpr size_t kMaxPastedChars = 4096;

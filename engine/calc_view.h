@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+
+#include "calc_state.h"
+
+// What the window's controls hold, read back before each key: the radio groups as indices
+// in their group (-1 when none is checked), the integer-input check box and the number in
+// the precision edit box (-1 when it holds no number).
+struct ControlSelections {
+    int nXWindow = 0;
+    int nActiveReg = 0;
+    int nBase = 0;
+    int nAngle = 0;
+    bool bIntegerInput = false;
+    int nPrecisionEdit = -1;
+};
+
+// The calculator window as the engine sees it. The real window implements it with controls;
+// the unit tests implement it with plain fields.
+class ICalcView {
+public:
+    virtual ~ICalcView() = default;
+
+    virtual ControlSelections ReadSelections() = 0;
+    // Shows every text, selection, the check box and the precision number of the state.
+    virtual void PushState(const CalcState& state) = 0;
+    virtual void RepaintControl(int id) = 0;
+
+    virtual void EnableKey(int id, bool enabled) = 0;
+    virtual bool IsKeyEnabled(int id) = 0;
+    virtual std::string KeyCaption(int id) = 0;
+
+    // The precision spin range, and the two system-menu entries that show the model.
+    virtual void SetPrecisionRange(int lowest, int highest) = 0;
+    virtual void SetPrecisionMenuTexts(int nAfter, int nScale) = 0;
+    virtual void CheckPrecisionMode(bool after) = 0;
+
+    virtual bool IsExtendedView() = 0;
+    virtual void SetExtendedView(bool on) = 0;
+    // Flips the "Show Precision" option and shows or hides the precision control.
+    virtual void TogglePrecisionControl() = 0;
+
+    virtual void SaveSettings() = 0;
+    virtual void EndWindow(int result) = 0;
+};

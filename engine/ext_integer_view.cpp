@@ -1,0 +1,70 @@
+// The integer view: the current data in base 10, 16, 8 or 2, which can also be typed into.
+#include "calc_engine_ext.h"
+
+void CalcEngineExt::PressDigit(int id)
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    if (!s.bIntegerInput) {
+        CalcEngine::PressDigit(id);  // ignores the hexadecimal letters
+        return;
+    }
+    const int digit = id - IDC_KEY_DIGIT0;
+    if (digit < 0 || digit >= s.nRadix)
+        return;
+    const char c = static_cast<char>(digit < 10 ? '0' + digit : 'A' + (digit - 10));
+    if (s.bEntering && s.strInteger != "0")
+        s.strInteger += c;
+    else
+        s.strInteger.assign(1, c);
+    s.bFreshOperand = true;
+    s.bEntering = true;
+    s.bIntegerEdited = true;
+    RefreshDisplay(true);
+}
+
+void CalcEngineExt::PressBack()
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    if (s.bIntegerInput && s.bEntering) {
+        if (!s.strInteger.empty())
+            s.strInteger.pop_back();
+        s.bIntegerEdited = true;
+        RefreshDisplay(true);
+    } else {
+        ClearKey(IDC_KEY_BACK);
+    }
+}
+
+void CalcEngineExt::CycleBase(int step)
+{
+    CalcState& s = state_;
+    s.nBase = (s.nBase + step + 4) % 4;
+    view_.PushState(s);
+    s.bKeepXWindow = true;
+    PrepareOperands();
+    RefreshDisplay(true);
+}
+
+void CalcEngineExt::OnBaseOrAngleClicked()
+{
+    state_.bKeepXWindow = true;
+    PrepareOperands();
+    RefreshDisplay(true);
+}
+
+void CalcEngineExt::OnIntegerInputClicked()
+{
+    PrepareOperands();
+    RefreshDisplay(true);
+}
+
+void CalcEngineExt::ViewSwitched(bool extended)
+{
+    // The integer view is out of sight in the basic view, so input returns to the down window.
+    if (!extended)
+        state_.bIntegerInput = false;
+    state_.bKeepXWindow = true;
+    RefreshDisplay(true);
+}

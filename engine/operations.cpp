@@ -1,0 +1,170 @@
+// Operation keys, the two registers and the memory keys. There is no precedence and no
+// expression stack: every operation combines the up window with the current data at once.
+#include <cmath>
+
+#include "calc_engine.h"
+
+namespace {
+
+// The double nearest to 1/100. Products that involve it are evaluated with a 64-bit
+// mantissa and rounded once when stored, as the rest of the arithmetic is.
+constexpr double kPercent = 0.01;
+
+double Extended(long double value)
+{
+    return static_cast<double>(value);
+}
+
+}  // namespace
+
+void CalcEngine::PressOperation(int id)
+{
+    const int type = OperationType(id);
+    Compute(type, id);
+    state_.bEntering = false;
+    state_.bFreshOperand = false;
+    state_.nPendingOp = id;
+    if (id != IDC_KEY_EQUALS)
+        state_.nLastOp = id;
+    RefreshDisplay(true);
+}
+
+int CalcEngine::OperationType(int id)
+{
+    PrepareOperands();
+    if (id > IDC_KEY_EQUALS)
+        return id;
+    if (id == IDC_KEY_EQUALS)
+        return state_.nLastOp;  // "=" repeats the last operation
+    if (state_.nPendingOp < IDC_KEY_EQUALS)
+        return state_.nPendingOp;
+    return state_.bFreshOperand ? CALC_OP_NONE : CALC_OP_CONTINUE;
+}
+
+void CalcEngine::Compute(int type, int id)
+{
+    CalcState& s = state_;
+    if (type <= IDC_KEY_EQUALS)
+        s.dX = s.dCurrent;
+
+    if (id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS)) {
+        if (type == IDC_KEY_MULTIPLY) {
+            s.dX = Extended(static_cast<long double>(s.dCurrent) * kPercent);
+        } else {
+            s.dX = Extended(static_cast<long double>(s.dCurrent) * s.dUp * kPercent);
+            if (type == CALC_OP_NONE || type == CALC_OP_CONTINUE || type == IDC_KEY_PERCENT)
+                s.dUp = s.dX;
+        }
+    }
+
+    double first = s.dUp;
+    double second = s.dX;
+    InMemoryOperands(id, first, second);
+    const long double a = first;
+    switch (type) {
+    case CALC_OP_NONE: s.dUp = s.dX; break;
+    case IDC_KEY_DIVIDE: s.dUp = Extended(a / second); break;
+    case IDC_KEY_MULTIPLY: s.dUp = Extended(a * second); break;
+    case IDC_KEY_SUBTRACT: s.dUp = Extended(a - second); break;
+    case IDC_KEY_ADD: s.dUp = Extended(a + second); break;
+    case IDC_KEY_SQRT: s.dUp = std::sqrt(s.dX); break;
+    case IDC_KEY_RECIPROCAL: s.dUp = Extended(1.0L / s.dX); break;
+    default: break;  // continue the chain, percent alone, "=" with nothing to repeat
+    }
+}
+
+void CalcEngine::InMemoryOperands(int id, double& first, double& second)
+{
+    // With In Memory on, a repeated "=" (and "=" after x^y) takes the inactive register as a
+    // stored constant operand.
+    const CalcState& s = state_;
+    if (!options_.bInMemory || id != IDC_KEY_EQUALS)
+        return;
+    if (s.nPendingOp != IDC_KEY_EQUALS && s.nPendingOp != IDC_KEY_POWXY)
+        return;
+    if (s.nActiveReg == 0 && s.dMemory != 0.0) {
+        first = s.dCurrent;
+        second = s.dMemory;
+    } else if (s.nActiveReg == 1 && s.dAccumulator != 0.0) {
+        first = s.dCurrent;
+        second = s.dAccumulator;
+    }
+}
+
+void CalcEngine::MemoryKey(int id)
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    switch (id) {
+    case IDC_KEY_MC:
+        s.dMemory = 0.0;
+        break;
+    case IDC_KEY_MR:
+        s.dCurrent = s.dMemory;
+        s.bEntering = false;
+        s.bFreshOperand = true;
+        break;
+    case IDC_KEY_MS:
+        // Stores what the user is looking at: the typed data, else the result.
+        if (s.nXWindow == 0 && s.dCurrent != 0.0)
+            s.dMemory = s.dCurrent;
+        else if (s.dUp == 0.0)
+            s.dMemory = s.dCurrent;
+        else if (s.nActiveReg == 0)
+            s.dMemory = s.dUp;
+        else
+            s.dMemory = s.dCurrent;
+        break;
+    case IDC_KEY_MPLUS:
+        s.dMemory = Extended(static_cast<long double>(s.dMemory) + (s.nActiveReg == 0 ? s.dX : s.dCurrent));
+        break;
+    default:
+        break;
+    }
+    if (s.nActiveReg == 1)
+        s.dUp = s.dMemory;
+    RefreshDisplay(true);
+}
+
+void CalcEngine::ToggleActiveRegister()
+{
+    // No PrepareOperands: the last refresh has written the up window back already.
+    CalcState& s = state_;
+    s.nActiveReg = 1 - s.nActiveReg;
+    s.dUp = s.nActiveReg == 0 ? s.dAccumulator : s.dMemory;
+    RefreshDisplay(true);
+    view_.RepaintControl(IDC_KEY_ACC);
+    view_.RepaintControl(IDC_KEY_MEM);
+}
+
+void CalcEngine::ToggleXWindow()
+{
+    state_.nXWindow = 1 - state_.nXWindow;
+    view_.PushState(state_);
+    RefreshKeys();
+}
+
+void CalcEngine::SwapWindows()
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    const double current = s.dCurrent;
+    s.dCurrent = s.dUp;
+    s.dUp = current;
+    s.bEntering = false;
+    s.bFreshOperand = true;
+    RefreshDisplay(true);
+    s.nXWindow = 0;
+    view_.PushState(s);
+    RefreshKeys();
+}
+
+void CalcEngine::ToggleInMemory()
+{
+    CalcState& s = state_;
+    if (!options_.bInMemory || s.dMemory != 0.0)
+        return;
+    s.dMemory = s.dCurrent != 0.0 ? s.dCurrent : s.dUp;
+    if (s.dMemory != 0.0)
+        RefreshDisplay(true);
+}
