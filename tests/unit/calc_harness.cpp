@@ -1,0 +1,163 @@
+#include "calc_harness.h"
+
+#include <map>
+#include <sstream>
+#include <stdexcept>
+
+void FakeCalcView::PushState(const CalcState& state)
+{
+    shown = state;
+    controls.nXWindow = state.nXWindow;
+    controls.nActiveReg = state.nActiveReg;
+    controls.nBase = state.nBase;
+    controls.nAngle = state.nAngle;
+    controls.bIntegerInput = state.bIntegerInput;
+    controls.nPrecisionEdit = state.nPrecisionEdit;
+    ++pushes;
+}
+
+bool FakeCalcView::IsKeyEnabled(int id)
+{
+    auto it = enabled.find(id);
+    return it == enabled.end() || it->second;
+}
+
+std::string FakeCalcView::KeyCaption(int id)
+{
+    static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
+                                            "sin", "cos", "tan", "asin", "acos", "atan"};
+    if (id >= IDC_KEY_LN && id <= IDC_KEY_ATAN)
+        return kCaptions[id - IDC_KEY_LN];
+    return std::string();
+}
+
+void FakeCalcView::SetPrecisionRange(int lowest, int highest)
+{
+    rangeLow = lowest;
+    rangeHigh = highest;
+}
+
+void FakeCalcView::SetPrecisionMenuTexts(int nAfter, int nScale)
+{
+    menuAfterText = "After Point :\t" + std::to_string(nAfter);
+    menuScaleText = "Common Scale :\t" + std::to_string(nScale);
+}
+
+void FakeCalcView::SetExtendedView(bool on)
+{
+    if (on == extended)
+        return;
+    extended = on;
+    engine->ViewSwitched(on);
+}
+
+bool FakeClipboard::PutText(const std::string& value)
+{
+    if (!open)
+        return false;
+    text = value;
+    ++puts;
+    return true;
+}
+
+bool FakeClipboard::GetText(std::string& value)
+{
+    if (!open)
+        return false;
+    value = text;
+    return true;
+}
+
+Calc::Calc(Edition edition) : engine(view, clipboard, options, edition)
+{
+    view.engine = &engine;
+    // The window's first refresh and its precision set-up.
+    engine.RefreshDisplay(true);
+    engine.ApplyPrecision(true, true);
+}
+
+namespace {
+
+const std::map<std::string, int>& NamedKeys()
+{
+    static const std::map<std::string, int> keys = {
+        {"+", IDC_KEY_ADD},        {"-", IDC_KEY_SUBTRACT},   {"*", IDC_KEY_MULTIPLY}, {"/", IDC_KEY_DIVIDE},
+        {"%", IDC_KEY_PERCENT},    {"=", IDC_KEY_EQUALS},     {"sqrt", IDC_KEY_SQRT},  {"1/x", IDC_KEY_RECIPROCAL},
+        {"+/-", IDC_KEY_SIGN},     {"MC", IDC_KEY_MC},        {"MR", IDC_KEY_MR},      {"MS", IDC_KEY_MS},
+        {"M+", IDC_KEY_MPLUS},     {"Back", IDC_KEY_BACK},    {"Delete", IDC_KEY_DELETE},
+        {"Clear", IDC_KEY_CLEAR},  {"Acc", IDC_KEY_ACC},      {"Mem", IDC_KEY_MEM},    {"ln", IDC_KEY_LN},
+        {"log", IDC_KEY_LOG},      {"exp", IDC_KEY_EXP},      {"10^x", IDC_KEY_POW10}, {"x^y", IDC_KEY_POWXY},
+        {"x^3", IDC_KEY_CUBE},     {"x^2", IDC_KEY_SQUARE},   {"sin", IDC_KEY_SIN},    {"cos", IDC_KEY_COS},
+        {"tan", IDC_KEY_TAN},      {"asin", IDC_KEY_ASIN},    {"acos", IDC_KEY_ACOS},  {"atan", IDC_KEY_ATAN},
+        {"e", IDC_KEY_E},          {"pi", IDC_KEY_PI},        {"swap", IDC_KEY_SWAP},
+    };
+    return keys;
+}
+
+}  // namespace
+
+void Calc::Keys(const std::string& sequence)
+{
+    std::istringstream tokens(sequence);
+    std::string token;
+    while (tokens >> token) {
+        auto named = NamedKeys().find(token);
+        if (named != NamedKeys().end()) {
+            engine.OnButton(named->second);
+        } else if (token[0] == '#') {
+            for (size_t i = 1; i < token.size(); ++i) {
+                const char c = token[i];
+                engine.OnButton(c <= '9' ? IDC_KEY_DIGIT0 + (c - '0') : IDC_KEY_HEX_A + (c - 'A'));
+            }
+        } else {
+            for (char c : token) {
+                if (c >= '0' && c <= '9')
+                    engine.OnButton(IDC_KEY_DIGIT0 + (c - '0'));
+                else if (c == '.')
+                    engine.OnButton(IDC_KEY_POINT);
+                else
+                    throw std::invalid_argument("unknown key token: " + token);
+            }
+        }
+    }
+}
+
+void Calc::Type(const std::string& text)
+{
+    for (char c : text)
+        Char(c);
+}
+
+void Calc::Tap(int key, Modifiers mods)
+{
+    engine.OnKeyPress(key, mods);
+    engine.OnKeyRelease(key, mods);
+}
+
+void Calc::SelectBase(int nBase)
+{
+    view.controls.nBase = nBase;
+    engine.OnButton(IDC_RADIO_DEC + nBase);
+}
+
+void Calc::SelectAngle(int nAngle)
+{
+    view.controls.nAngle = nAngle;
+    engine.OnButton(IDC_RADIO_DEGREES + nAngle);
+}
+
+void Calc::SetIntegerInput(bool on)
+{
+    view.controls.bIntegerInput = on;
+    engine.OnButton(IDC_CHECK_INTEGER_INPUT);
+}
+
+Modifiers Shift()
+{
+    return Modifiers{true, false};
+}
+
+Modifiers Ctrl()
+{
+    return Modifiers{false, true};
+}

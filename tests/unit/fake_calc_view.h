@@ -1,0 +1,55 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "calc_view.h"
+#include "clipboard_port.h"
+
+class CalcEngineExt;
+
+// A window made of plain fields: what the engine pushed is what the controls show, and a
+// test can move a radio button or tick the check box as a user would.
+class FakeCalcView : public ICalcView {
+public:
+    ControlSelections ReadSelections() override { return controls; }
+    void PushState(const CalcState& state) override;
+    void RepaintControl(int id) override { repainted.push_back(id); }
+    void EnableKey(int id, bool on) override { enabled[id] = on; }
+    bool IsKeyEnabled(int id) override;
+    std::string KeyCaption(int id) override;
+    void SetPrecisionRange(int lowest, int highest) override;
+    void SetPrecisionMenuTexts(int nAfter, int nScale) override;
+    void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
+    bool IsExtendedView() override { return extended; }
+    void SetExtendedView(bool on) override;
+    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
+    void SaveSettings() override { ++saves; }
+    void EndWindow(int result) override { endResult = result; }
+
+    CalcEngineExt* engine = nullptr;
+    CalcState shown;  // the texts as the panels show them
+    ControlSelections controls;
+    std::map<int, bool> enabled;
+    std::vector<int> repainted;
+    bool extended = true;
+    bool showPrecision = false;
+    int rangeLow = -1;
+    int rangeHigh = -1;
+    std::string menuAfterText;
+    std::string menuScaleText;
+    bool menuAfterChecked = false;
+    int saves = 0;
+    int endResult = 0;
+    int pushes = 0;
+};
+
+class FakeClipboard : public IClipboard {
+public:
+    bool PutText(const std::string& value) override;
+    bool GetText(std::string& value) override;
+
+    std::string text;
+    bool open = true;  // false: held open by another program
+    int puts = 0;
+};
