@@ -1,0 +1,130 @@
+// What one key costs the engine, refresh included, against a window that does nothing.
+#include <benchmark/benchmark.h>
+
+#include "calc_engine_ext.h"
+#include "fpu_precision.h"
+
+namespace {
+
+class NullView : public ICalcView {
+public:
+    ControlSelections ReadSelections() override { return selections; }
+    void PushState(const CalcState& state) override
+    {
+        selections.nXWindow = state.nXWindow;
+        selections.nActiveReg = state.nActiveReg;
+        selections.nBase = state.nBase;
+        selections.nAngle = state.nAngle;
+        selections.bIntegerInput = state.bIntegerInput;
+        selections.nPrecisionEdit = state.nPrecisionEdit;
+        benchmark::DoNotOptimize(state.strResult.data());
+    }
+    void RepaintControl(int) override {}
+    void EnableKey(int, bool) override {}
+    bool IsKeyEnabled(int) override { return true; }
+    std::string KeyCaption(int) override { return "sin"; }
+    void SetPrecisionRange(int, int) override {}
+    void SetPrecisionMenuTexts(int, int) override {}
+    void CheckPrecisionMode(bool) override {}
+    bool IsExtendedView() override { return true; }
+    void SetExtendedView(bool) override {}
+    void TogglePrecisionControl() override {}
+    void SaveSettings() override {}
+    void EndWindow(int) override {}
+
+    ControlSelections selections;
+};
+
+class TextClipboard : public IClipboard {
+public:
+    bool PutText(const std::string& value) override
+    {
+        text = value;
+        return true;
+    }
+    bool GetText(std::string& value) override
+    {
+        value = text;
+        return true;
+    }
+    std::string text;
+};
+
+struct Bench {
+    Bench() : engine(view, clipboard, options, Edition::Classic)
+    {
+        engine.RefreshDisplay(true);
+        engine.ApplyPrecision(true, true);
+    }
+    NullView view;
+    TextClipboard clipboard;
+    EngineOptions options;
+    CalcEngineExt engine;
+};
+
+void DigitKey(benchmark::State& state)
+{
+    Bench b;
+    int i = 0;
+    for (auto _ : state) {
+        if (++i % 12 == 0)
+            b.engine.ClearKey(IDC_KEY_DELETE);  // keep the typed text a realistic length
+        b.engine.OnButton(IDC_KEY_DIGIT0 + 7);
+    }
+}
+BENCHMARK(DigitKey);
+
+void OperationKey(benchmark::State& state)
+{
+    Bench b;
+    b.engine.OnButton(IDC_KEY_DIGIT0 + 3);
+    b.engine.OnButton(IDC_KEY_ADD);
+    b.engine.OnButton(IDC_KEY_DIGIT0 + 7);
+    for (auto _ : state)
+        b.engine.OnButton(IDC_KEY_EQUALS);  // "=" repeats the addition
+}
+BENCHMARK(OperationKey);
+
+void FunctionKey(benchmark::State& state)
+{
+    Bench b;
+    b.engine.OnButton(IDC_KEY_DIGIT0 + 3);
+    for (auto _ : state)
+        b.engine.OnButton(IDC_KEY_SIN);
+}
+BENCHMARK(FunctionKey);
+
+void Paste1000Characters(benchmark::State& state)
+{
+    Bench b;
+    std::string text;
+    while (text.size() < 1000)
+        text += "1234.5+678*9=";
+    text.resize(1000);
+    b.clipboard.text = text;
+    for (auto _ : state)
+        b.engine.PasteText();
+}
+BENCHMARK(Paste1000Characters);
+
+void PasteMegabyte(benchmark::State& state)
+{
+    Bench b;
+    b.clipboard.text.assign(1 << 20, '7');
+    for (auto _ : state)
+        b.engine.PasteText();
+}
+BENCHMARK(PasteMegabyte)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    SetExtendedPrecision();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
