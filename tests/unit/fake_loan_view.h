@@ -1,0 +1,94 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "clipboard_port.h"
+#include "loan_entry.h"
+
+// A loan window made of plain fields: what the entry model pushed is what the panels show,
+// and each push's repaint mask is kept in order.
+class FakeLoanView : public ILoanView {
+public:
+    void ShowLoan(const LoanDisplay& display, unsigned repaintPanels) override
+    {
+        shown = display;
+        repaints.push_back(repaintPanels);
+    }
+
+    unsigned LastRepaint() const { return repaints.empty() ? 0u : repaints.back(); }
+
+    LoanDisplay shown;
+    std::vector<unsigned> repaints;
+};
+
+class FakeLoanClipboard : public IClipboard {
+public:
+    bool PutText(const std::string& value) override
+    {
+        if (!open)
+            return false;
+        text = value;
+        ++puts;
+        return true;
+    }
+    bool GetText(std::string& value) override
+    {
+        if (!open)
+            return false;
+        value = text;
+        return true;
+    }
+
+    std::string text;
+    bool open = true;  // false: held open by another program
+    int puts = 0;
+};
+
+// One loan entry on a fake window, refreshed once as the window does when it opens.
+class Loan {
+public:
+    Loan() { entry.RefreshLoan(kLoanPanelAll); }
+    Loan(const std::string& amount, const std::string& rate, const std::string& term)
+    {
+        entry.SetAmountText(amount);
+        entry.SetRateText(rate);
+        entry.SetTermText(term);
+        entry.RefreshLoan(kLoanPanelAll);
+    }
+
+    // Keys of the keypad into the selected field: digits, "." or "," for the separator key,
+    // "<" for Backspace.
+    void Type(const std::string& keys)
+    {
+        for (const char c : keys) {
+            if (c == '.' || c == ',')
+                entry.AddSeparator();
+            else if (c == '<')
+                entry.DeleteLast();
+            else
+                entry.AddDigit(c);
+        }
+    }
+    // The Comma option toggled as the window does it.
+    void ToggleComma()
+    {
+        const char old = entry.Separator();
+        entry.SetCommaPoint(!entry.CommaPoint());
+        entry.SwitchSeparator(old, entry.Separator());
+    }
+    void Paste(const std::string& text)
+    {
+        clipboard.text = text;
+        entry.PasteAmount();
+    }
+    // Computes and gives the result line as shown.
+    const std::string& Compute()
+    {
+        entry.ComputeLoan();
+        return view.shown.result;
+    }
+
+    FakeLoanView view;
+    FakeLoanClipboard clipboard;
+    LoanEntry entry{view, clipboard};
+};
