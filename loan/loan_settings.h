@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "color_scheme.h"
+#include "edition.h"
+#include "registry_port.h"
+
+constexpr size_t kLoanColorCount = 9;
+
+// Indices of the loan window's colours.
+enum LoanColor : size_t {
+    kLoanInputText = 0,
+    kLoanResultText = 1,
+    kLoanInputBack = 2,
+    kLoanResultBack = 3,
+    kLoanDigitKeysText = 4,
+    kLoanEqualsKeyText = 5,
+    kLoanPointKeyText = 6,
+    kLoanDialogBack = 7,
+    kLoanKeyBack = 8,
+};
+
+// The stored state of the loan window: options, colours, position and the three inputs.
+// Flags are bytes holding 0 or 1.
+struct LoanSettings {
+    uint8_t bShowTips = 0;
+    uint8_t bExitByEscape = 1;
+    uint8_t bClearByEscape = 0;
+    uint8_t bSystemBackgrounds = 0;
+    uint8_t bSoftButtons = 1;
+    uint8_t bBigFont = 0;
+    uint8_t bBoldResult = 0;
+    uint8_t bBoldButton = 0;
+    uint8_t bCommaPoint = 0;
+    uint8_t bOnTop = 0;
+    uint8_t bRunMultiple = 0;
+    Color crLoanColors[kLoanColorCount] = {};
+    int32_t nPosX = -1;  // -1: no stored position
+    int32_t nPosY = -1;
+    std::string strAmount = "1000";
+    std::string strMonths = "12";
+    std::string strPercent = "10%";
+};
+
+// The loan colours' defaults; the last two follow the system button face.
+void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace);
+
+const char* LoanSettingsKey(Edition edition);
+
+// Writes every value; nothing when the key cannot be created.
+void SaveLoanSettings(IRegistry& registry, Edition edition, const LoanSettings& settings);
+
+// Reads the record over the current values: whatever is missing or does not fit keeps its value.
+void LoadLoanSettings(IRegistry& registry, Edition edition, LoanSettings& settings);
