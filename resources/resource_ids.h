@@ -1,0 +1,57 @@
+// Resource ids that both editions use with the same numbers: the shared window code loads
+// templates, strings, accelerators and icons by these, and each edition's resource script
+// defines its own resources under them. Plain #defines: read by the resource compiler too.
+#pragma once
+
+#include "control_ids.h"
+#include "command_ids.h"
+
+// Dialog templates: the same window with the 8-point and the 10-point font. The Big Font
+// command re-creates the window from the other one of each pair.
+#define IDD_CALC 561
+#define IDD_CALC_BIG 562
+#define IDD_LOAN 570
+#define IDD_LOAN_BIG 571
+
+// Accelerator tables; the big-font templates use the same ones.
+#define IDA_CALC 561
+#define IDA_LOAN 570
+
+#define IDI_TALLYRA 500
+
+// Window title of the calculator, also what a second start looks for.
+#define IDS_TITLE 600
+
+// System-menu texts.
+#define IDS_SHOW_TIPS 601
+#define IDS_SET_COLORS 602
+#define IDS_AFTER_POINT 603
+#define IDS_COMMON_SCALE 604
+#define IDS_PRECISION_CONTROL 605
+#define IDS_QUICK_HELP 606
+#define IDS_SOFT_BUTTONS 607
+#define IDS_MULTIPLE_INSTANCES 608
+#define IDS_COPY 609
+#define IDS_PASTE 610
+#define IDS_PASTE_COPY 611
+#define IDS_IN_MEMORY_MODE 612
+#define IDS_EXIT_ON_ESCAPE 613
+#define IDS_CLEAR_ON_ESCAPE 614
+#define IDS_BIG_FONT 615
+#define IDS_BOLD_VALUES 616
+#define IDS_BOLD_BUTTONS 617
+#define IDS_ALWAYS_ON_TOP 618
+#define IDS_RUN_LOAN_CALCULATOR 619
+#define IDS_COMMA 620
+
+// Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
+// (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and
+// string. Radio 2338 leads the group that picks the field being typed into.
+#define IDC_LOAN_AMOUNT 2337
+#define IDC_LOAN_RADIO_AMOUNT 2338
+#define IDC_LOAN_RATE 2339
+#define IDC_LOAN_RADIO_RATE 2340
+#define IDC_LOAN_TERM 2341
+#define IDC_LOAN_RADIO_TERM 2342
+#define IDC_LOAN_RESULT 2343
+#define IDC_LOAN_COMPUTE 2224

@@ -1,0 +1,18 @@
+#pragma once
+#include "edition.h"
+#include "registry_port.h"
+
+// The program: it runs the calculator window until it ends for good. There is no message
+// loop of its own; the windows' modal loops pump every message.
+class CCalcApp {
+public:
+    CCalcApp(Edition edition, IRegistry& registry) : edition_(edition), registry_(registry) {}
+
+    // Runs the calculator window, creating it again from the other template each time it
+    // ends asking for that (the Big Font command).
+    void RunCalculator();
+
+private:
+    Edition edition_;
+    IRegistry& registry_;
+};

@@ -1,0 +1,86 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "calc_button.h"
+#include "calc_engine_ext.h"
+#include "calc_panel.h"
+#include "calc_settings.h"
+#include "dialog.h"
+#include "tooltips.h"
+#include "win32_clipboard.h"
+
+// The calculator window, basic view: it owns the engine, the keys and panels and the stored
+// options, shows what the engine pushes, and hands every key, character and click to the
+// engine. It keeps the keyboard focus itself so that every key reaches the engine.
+// CCalcExtDlg adds the extended view, the precision control and the settings store; only it
+// is ever created.
+class CCalcDlg : public Dialog, public ICalcView {
+public:
+    CCalcDlg(int templateId, Edition edition);
+    ~CCalcDlg() override;
+
+    // The window's operations that the extended window adds to or overrides.
+    virtual void ApplyColors(uint32_t mask);
+    virtual void SetDefaultColors();
+    virtual void SaveSettings() override {}
+    virtual void LoadSettings() {}
+    virtual void ApplyTips();
+    virtual void ToggleInMemory();
+    virtual void ApplyOnTop();
+    virtual void SetExtendedView(bool on) override;
+
+    // ICalcView.
+    ControlSelections ReadSelections() override;
+    void PushState(const CalcState& state) override;
+    void RepaintControl(int id) override;
+    void EnableKey(int id, bool enabled) override;
+    bool IsKeyEnabled(int id) override;
+    std::string KeyCaption(int id) override;
+    void SetPrecisionRange(int lowest, int highest) override;
+    void SetPrecisionMenuTexts(int nAfter, int nScale) override;
+    void CheckPrecisionMode(bool after) override;
+    bool IsExtendedView() override { return settings_.bExtendedView != 0; }
+    void TogglePrecisionControl() override;
+    void EndWindow(int result) override { End(result); }
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnSysCommand(WPARAM command, LPARAM lParam) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool PreTranslateMessage(MSG& msg) override;
+
+    virtual void ApplyPrecisionControl() {}
+    bool IsClassic() const { return edition_ == Edition::Classic; }
+    CCalcButton* Key(int id);
+    CCalcPanel* Panel(int id);
+    void SetItemText(int id, const std::string& text);
+    bool Pushing() const { return pushing_; }
+    // Checks or unchecks a system-menu item.
+    void SetMenuCheck(int32_t flag, UINT command);
+
+    const Edition edition_;
+    CalcSettings settings_;
+    Win32Clipboard clipboard_;
+    CalcEngineExt engine_;
+    Tooltips tooltips_;
+    bool ready_ = false;  // the controls exist and are bound
+
+private:
+    void BindControls();
+    bool OnKeyMessage(UINT message, WPARAM wParam);
+    bool OnFontRequest(WPARAM selector, LRESULT& result);
+    void OnDialogFont(HFONT font);
+    void SetNumLock();
+
+    std::vector<std::unique_ptr<CCalcButton>> keys_;
+    std::vector<std::unique_ptr<CCalcPanel>> panels_;
+    HACCEL accelerators_ = nullptr;
+    HICON icon_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    bool pushing_ = false;
+};
+
+// Shift and Ctrl as they are now.
+Modifiers CurrentModifiers();

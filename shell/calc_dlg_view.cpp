@@ -1,0 +1,156 @@
+// What the engine sees of the window: the selections it reads back before a key, and the
+// texts, selections and key states it pushes after one.
+#include "calc_dlg.h"
+
+#include <commctrl.h>
+
+#include <initializer_list>
+
+#include "command_ids.h"
+#include "resource_ids.h"
+
+namespace {
+
+// The radio groups, each in the order its index counts.
+const std::initializer_list<int> kXWindowGroup = {IDC_RADIO_X_DOWN, IDC_RADIO_X_UP};
+const std::initializer_list<int> kRegisterGroup = {IDC_KEY_ACC, IDC_KEY_MEM};
+const std::initializer_list<int> kBaseGroup = {IDC_RADIO_DEC, IDC_RADIO_HEX, IDC_RADIO_OCT, IDC_RADIO_BIN};
+const std::initializer_list<int> kAngleGroup = {IDC_RADIO_DEGREES, IDC_RADIO_RADIANS};
+
+int CheckedIndex(HWND dialog, std::initializer_list<int> group)
+{
+    int index = 0;
+    for (int id : group) {
+        if (IsDlgButtonChecked(dialog, id) == BST_CHECKED)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+// Checks only what changes: every BM_SETCHECK repaints the button.
+void SetChecked(HWND dialog, int id, bool checked)
+{
+    HWND button = GetDlgItem(dialog, id);
+    if (button == nullptr)
+        return;
+    const UINT state = checked ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<UINT>(SendMessageA(button, BM_GETCHECK, 0, 0)) != state)
+        SendMessageA(button, BM_SETCHECK, state, 0);
+}
+
+void CheckIndex(HWND dialog, std::initializer_list<int> group, int index)
+{
+    int i = 0;
+    for (int id : group)
+        SetChecked(dialog, id, i++ == index);
+}
+
+}  // namespace
+
+void CCalcDlg::SetItemText(int id, const std::string& text)
+{
+    // Setting the same text again is not a change: an edit box would report one, and the
+    // panels would repaint for nothing.
+    HWND control = Item(id);
+    if (control == nullptr)
+        return;
+    const int length = GetWindowTextLengthA(control);
+    if (length == static_cast<int>(text.size())) {
+        std::string current(static_cast<size_t>(length) + 1, '\0');
+        GetWindowTextA(control, &current[0], length + 1);
+        current.resize(static_cast<size_t>(length));
+        if (current == text)
+            return;
+    }
+    SetWindowTextA(control, text.c_str());
+}
+
+ControlSelections CCalcDlg::ReadSelections()
+{
+    ControlSelections read;
+    read.nXWindow = CheckedIndex(Handle(), kXWindowGroup);
+    read.nActiveReg = CheckedIndex(Handle(), kRegisterGroup);
+    read.nBase = CheckedIndex(Handle(), kBaseGroup);
+    read.nAngle = CheckedIndex(Handle(), kAngleGroup);
+    read.bIntegerInput = IsDlgButtonChecked(Handle(), IDC_CHECK_INTEGER_INPUT) == BST_CHECKED;
+    BOOL ok = FALSE;
+    const UINT edit = GetDlgItemInt(Handle(), IDC_PRECISION_EDIT, &ok, FALSE);
+    read.nPrecisionEdit = ok ? static_cast<int>(edit) : -1;
+    return read;
+}
+
+void CCalcDlg::PushState(const CalcState& state)
+{
+    if (!ready_)
+        return;
+    // Pushing the engine's own precision number must not come back as an edit by the user.
+    pushing_ = true;
+    CheckIndex(Handle(), kXWindowGroup, state.nXWindow);
+    CheckIndex(Handle(), kRegisterGroup, state.nActiveReg);
+    CheckIndex(Handle(), kBaseGroup, state.nBase);
+    CheckIndex(Handle(), kAngleGroup, state.nAngle);
+    SetChecked(Handle(), IDC_CHECK_INTEGER_INPUT, state.bIntegerInput);
+    SetChecked(Handle(), IDC_KEY_TIPS, settings_.bShowTips != 0);
+    SetItemText(IDC_PANEL_RESULT, state.strResult);
+    SetItemText(IDC_PANEL_CURRENT, state.strCurrent);
+    SetItemText(IDC_PANEL_UP_LABEL, state.strUpLabel);
+    SetItemText(IDC_PANEL_LAST_OP, state.strLastOp);
+    SetItemText(IDC_PANEL_OTHER, state.strOther);
+    SetItemText(IDC_PANEL_INTEGER, state.strInteger);
+    SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);
+    SetItemText(IDC_PRECISION_EDIT, std::to_string(state.nPrecisionEdit));
+    SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETPOS32, 0, state.nPrecisionEdit);
+    pushing_ = false;
+}
+
+void CCalcDlg::RepaintControl(int id)
+{
+    if (HWND control = Item(id))
+        InvalidateRect(control, nullptr, FALSE);
+}
+
+void CCalcDlg::EnableKey(int id, bool enabled)
+{
+    HWND control = Item(id);
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enabled)
+        EnableWindow(control, enabled ? TRUE : FALSE);
+}
+
+bool CCalcDlg::IsKeyEnabled(int id)
+{
+    HWND control = Item(id);
+    return control != nullptr && IsWindowEnabled(control) != FALSE;
+}
+
+std::string CCalcDlg::KeyCaption(int id)
+{
+    char caption[32];
+    const UINT length = GetDlgItemTextA(Handle(), id, caption, sizeof caption);
+    return std::string(caption, length);
+}
+
+void CCalcDlg::SetPrecisionRange(int lowest, int highest)
+{
+    SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
+}
+
+void CCalcDlg::SetPrecisionMenuTexts(int nAfter, int nScale)
+{
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (menu == nullptr)
+        return;
+    char text[128];
+    wsprintfA(text, LoadResourceString(IDS_AFTER_POINT).c_str(), nAfter);
+    ModifyMenuA(menu, IDM_AFTER_POINT, MF_BYCOMMAND | MF_STRING, IDM_AFTER_POINT, text);
+    wsprintfA(text, LoadResourceString(IDS_COMMON_SCALE).c_str(), nScale);
+    ModifyMenuA(menu, IDM_COMMON_SCALE, MF_BYCOMMAND | MF_STRING, IDM_COMMON_SCALE, text);
+}
+
+void CCalcDlg::CheckPrecisionMode(bool after)
+{
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    if (menu != nullptr)
+        CheckMenuRadioItem(menu, IDM_AFTER_POINT, IDM_COMMON_SCALE, after ? IDM_AFTER_POINT : IDM_COMMON_SCALE,
+                           MF_BYCOMMAND);
+}

@@ -1,0 +1,122 @@
+// The calculator window as it runs: its modal run, its initialisation and its settings.
+#include "calc_ext_dlg.h"
+
+#include "resource_ids.h"
+#include "settings_store.h"
+
+SharedSettings& ProcessSettings()
+{
+    static SharedSettings shared;
+    return shared;
+}
+
+CCalcExtDlg::CCalcExtDlg(int templateId, Edition edition, IRegistry& registry)
+    : CCalcDlg(templateId, edition), registry_(registry)
+{
+    SetDefaultColors();
+}
+
+void CCalcExtDlg::SaveSettings()
+{
+    ::SaveSettings(registry_, edition_, settings_, engine_.State(), ProcessSettings());
+}
+
+void CCalcExtDlg::LoadSettings()
+{
+    ::LoadSettings(registry_, edition_, settings_, engine_.State(), ProcessSettings());
+}
+
+INT_PTR CCalcExtDlg::DoModal()
+{
+    LoadSettings();
+    if (!settings_.bRunMultiple) {
+        // Another calculator of this edition, found by its exact title, is brought forward
+        // instead; this run creates no window and saves nothing.
+        HWND other = FindWindowA(nullptr, LoadResourceString(IDS_TITLE).c_str());
+        if (other != nullptr) {
+            SetForegroundWindow(other);
+            ShowWindow(other, SW_RESTORE);
+            return 0;
+        }
+    }
+    return RunModal(nullptr);
+}
+
+bool CCalcExtDlg::OnInitDialog()
+{
+    CCalcDlg::OnInitDialog();
+    // The value panels are right-aligned; the indicators stay centred.
+    for (int id : {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_OTHER, IDC_PANEL_INTEGER}) {
+        if (CCalcPanel* panel = Panel(id))
+            panel->SetFormat(DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    ApplyTips();
+    ToggleInMemory();
+    ApplyOnTop();
+    ApplyColors(0xFFFFFFFFu);
+    const bool placed = RestorePosition();
+
+    // The template is the full width: fold it when the basic view was stored.
+    if (!settings_.bExtendedView) {
+        settings_.bExtendedView = 1;
+        SetExtendedView(false);
+    }
+    if (!placed)
+        CenterOnWorkArea();
+    ApplyPrecisionControl();
+    engine_.ApplyPrecision(true, true);
+    return false;  // the window has taken the focus itself
+}
+
+bool CCalcExtDlg::RestorePosition()
+{
+    if (settings_.nPosX == -1 || settings_.nPosY == -1)
+        return false;
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    OffsetRect(&window, settings_.nPosX - window.left, settings_.nPosY - window.top);
+    // A place on no monitor at all (a display since removed) would open the window where
+    // nobody can see it: it then counts as no stored place.
+    if (MonitorFromRect(&window, MONITOR_DEFAULTTONULL) == nullptr) {
+        settings_.nPosX = -1;
+        settings_.nPosY = -1;
+        return false;
+    }
+    SetWindowPos(Handle(), nullptr, settings_.nPosX, settings_.nPosY, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    return true;
+}
+
+void CCalcExtDlg::CenterOnWorkArea()
+{
+    RECT window, work;
+    GetWindowRect(Handle(), &window);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;
+    const int y = work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2;
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+}
+
+bool CCalcExtDlg::OnCommand(int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_CMD_COPY:
+        engine_.CopyValue();
+        return true;
+    case IDC_CMD_PASTE:
+        engine_.PasteText();
+        return true;
+    case IDC_CMD_PASTE_COPY:
+        engine_.PasteText();
+        engine_.CopyValue();
+        return true;
+    case IDC_PRECISION_EDIT:
+        // The spin control writes its number into the edit box; numbers the engine pushes
+        // itself are no edit.
+        if (code == EN_CHANGE && ready_ && !Pushing())
+            engine_.OnPrecisionEdited();
+        return code == EN_CHANGE;
+    default:
+        return CCalcDlg::OnCommand(id, code, control);
+    }
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "calc_dlg.h"
+#include "registry_port.h"
+
+// The calculator window as it runs: the basic window plus the extended view, the precision
+// control, the clipboard commands and the settings store.
+class CCalcExtDlg : public CCalcDlg {
+public:
+    CCalcExtDlg(int templateId, Edition edition, IRegistry& registry);
+
+    // Loads the settings, then either brings an already running calculator forward (result 0)
+    // or runs this window (2 closed, -2 to be created again from the other template).
+    INT_PTR DoModal();
+
+    void SaveSettings() override;
+    void LoadSettings() override;
+    void SetExtendedView(bool on) override;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void ApplyPrecisionControl() override;
+
+private:
+    // Moves the window to its stored place; false when there is none to take.
+    bool RestorePosition();
+    void CenterOnWorkArea();
+
+    IRegistry& registry_;
+};
+
+// The settings every window of the process shares: the custom colours and the save count.
+SharedSettings& ProcessSettings();

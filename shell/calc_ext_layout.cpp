@@ -1,0 +1,58 @@
+// The two views of the calculator window and the precision control: one template holds
+// every control, and the basic view is the same window cut narrower.
+#include "calc_ext_dlg.h"
+#include "command_ids.h"
+
+namespace {
+
+RECT ScreenRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+}  // namespace
+
+void CCalcExtDlg::SetExtendedView(bool on)
+{
+    if (on == (settings_.bExtendedView != 0))
+        return;
+    const RECT window = ScreenRect(Handle());
+    int right = 0;
+    if (on) {
+        // The margin beyond the last control equals the one in front of the first.
+        right = ScreenRect(Item(IDC_PANEL_OTHER_LABEL)).right +
+                (ScreenRect(Item(IDC_PANEL_UP_LABEL)).left - window.left);
+        SetDlgItemTextA(Handle(), IDC_KEY_VIEW, "<");
+    } else {
+        right = ScreenRect(Item(IDC_PANEL_INTEGER)).left + 2;
+        SetDlgItemTextA(Handle(), IDC_KEY_VIEW, ">");
+    }
+    engine_.ViewSwitched(on);
+    settings_.bExtendedView = on ? 1 : 0;
+    MoveWindow(Handle(), window.left, window.top, right - window.left, window.bottom - window.top, TRUE);
+}
+
+void CCalcExtDlg::ApplyPrecisionControl()
+{
+    HWND panel = Item(IDC_PANEL_OTHER);
+    HWND edit = Item(IDC_PRECISION_EDIT);
+    HWND spin = Item(IDC_PRECISION_SPIN);
+    if (panel != nullptr && edit != nullptr && spin != nullptr) {
+        RECT rect = ScreenRect(panel);
+        if (settings_.bShowPrecision) {
+            rect.left = ScreenRect(spin).right + 2;
+            ShowWindow(spin, SW_SHOW);
+            ShowWindow(edit, SW_SHOW);
+        } else {
+            ShowWindow(spin, SW_HIDE);
+            ShowWindow(edit, SW_HIDE);
+            rect.left = ScreenRect(edit).left;  // the panel takes the space
+        }
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        MoveWindow(panel, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
+    engine_.RefreshDisplay(true);
+    SetMenuCheck(settings_.bShowPrecision, IDM_PRECISION_CONTROL);
+}

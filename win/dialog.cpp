@@ -1,0 +1,125 @@
+#include "dialog.h"
+
+namespace {
+
+// The dialog being created on this thread: WM_SETFONT arrives before WM_INITDIALOG, while the
+// window does not know its object yet.
+thread_local Dialog* g_creating = nullptr;
+
+// Messages whose dialog-procedure return value is itself the answer; every other answer goes
+// through DWLP_MSGRESULT.
+bool ReturnsDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+Dialog::~Dialog()
+{
+    if (hwnd_ != nullptr)
+        DestroyWindow(hwnd_);
+}
+
+INT_PTR Dialog::RunModal(HWND owner)
+{
+    ended_ = false;
+    g_creating = this;
+    HWND hwnd = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+    g_creating = nullptr;
+    if (hwnd == nullptr)
+        return -1;
+
+    const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
+    if (disableOwner)
+        EnableWindow(owner, FALSE);
+    if (!ended_)
+        ShowWindow(hwnd, SW_SHOW);
+
+    MSG msg;
+    while (!ended_) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // let the outer loops see it too
+            break;
+        }
+        if (got == -1)
+            break;
+        if (PreTranslateMessage(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+
+    // The owner comes back before this window goes, so the activation returns to it.
+    if (disableOwner)
+        EnableWindow(owner, TRUE);
+    if (hwnd_ != nullptr)
+        DestroyWindow(hwnd_);
+    return result_;
+}
+
+void Dialog::End(INT_PTR result)
+{
+    ended_ = true;
+    result_ = result;
+    if (hwnd_ != nullptr)
+        PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the loop
+}
+
+bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        result = OnInitDialog() ? TRUE : FALSE;
+        return true;
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam, lParam);
+    default:
+        return OnMessage(message, wParam, lParam, result);
+    }
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Dialog* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        self = message == WM_INITDIALOG ? reinterpret_cast<Dialog*>(lParam) : g_creating;
+        if (self == nullptr)
+            return FALSE;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->hwnd_ = hwnd;
+    }
+
+    LRESULT result = 0;
+    const bool handled = self->Dispatch(message, wParam, lParam, result);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    if (!handled)
+        return FALSE;
+    if (ReturnsDirectly(message))
+        return static_cast<INT_PTR>(result);
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}

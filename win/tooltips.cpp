@@ -1,0 +1,56 @@
+#include "tooltips.h"
+
+#include <commctrl.h>
+
+std::string LoadResourceString(UINT id)
+{
+    char buffer[512];
+    const int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+Tooltips::~Tooltips()
+{
+    if (tooltip_ != nullptr)
+        DestroyWindow(tooltip_);
+}
+
+void Tooltips::Create(HWND dialog)
+{
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    if (tooltip_ == nullptr)
+        return;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id <= 0 || LoadResourceString(static_cast<UINT>(id)).empty())
+            continue;
+        TTTOOLINFOA tool = {};
+        // The version 5 layout: accepted by every common-controls version.
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(child);
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void Tooltips::Activate(bool on)
+{
+    if (tooltip_ != nullptr)
+        SendMessageA(tooltip_, TTM_ACTIVATE, on ? TRUE : FALSE, 0);
+}
+
+bool Tooltips::OnNotify(const NMHDR* header)
+{
+    if (tooltip_ == nullptr || header->hwndFrom != tooltip_ || header->code != TTN_GETDISPINFOA)
+        return false;
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(header));
+    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(info->hdr.idFrom));
+    text_ = LoadResourceString(static_cast<UINT>(id));
+    info->lpszText = const_cast<char*>(text_.c_str());
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The tooltips of a dialog's controls. A control has a tip when the program's string table
+// holds a text under the control's id.
+class Tooltips {
+public:
+    Tooltips() = default;
+    ~Tooltips();
+    Tooltips(const Tooltips&) = delete;
+    Tooltips& operator=(const Tooltips&) = delete;
+
+    void Create(HWND dialog);
+    void Activate(bool on);
+    // Answers the tooltip's request for a text; true when `header` was such a request.
+    bool OnNotify(const NMHDR* header);
+
+private:
+    HWND tooltip_ = nullptr;
+    std::string text_;  // the tooltip reads the text after the request returns
+};
+
+// The string resource with this id, empty when there is none.
+std::string LoadResourceString(UINT id);
