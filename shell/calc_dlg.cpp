@@ -40,9 +40,9 @@ CCalcDlg::~CCalcDlg()
     panels_.clear();
     if (boldFont_ != nullptr)
         DeleteObject(boldFont_);
+    if (backgroundBrush_ != nullptr)
+        DeleteObject(backgroundBrush_);
 }
-
-void CCalcDlg::ApplyColors(uint32_t) {}
 
 void CCalcDlg::SetDefaultColors()
 {
@@ -51,18 +51,32 @@ void CCalcDlg::SetDefaultColors()
 
 void CCalcDlg::ApplyTips()
 {
+    SetMenuCheck(settings_.bShowTips, IDM_SHOW_TIPS);
     tooltips_.Activate(settings_.bShowTips != 0);
 }
 
 void CCalcDlg::ToggleInMemory()
 {
+    SetMenuCheck(settings_.engine.bInMemory, IDM_IN_MEMORY_MODE);
     engine_.ToggleInMemory();
 }
 
 void CCalcDlg::ApplyOnTop()
 {
+    SetMenuCheck(settings_.bOnTop, IDM_ALWAYS_ON_TOP);
     SetWindowPos(Handle(), settings_.bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CCalcDlg::ApplySoftButtons()
+{
+    if (!IsClassic())
+        return;
+    for (int id = 2100; id <= 2224; ++id) {
+        if (CCalcButton* key = Key(id))
+            key->SetSoft(settings_.bSoftButtons != 0);
+    }
+    SetMenuCheck(settings_.bSoftButtons, IDM_SOFT_BUTTONS);
 }
 
 void CCalcDlg::SetExtendedView(bool) {}
@@ -104,7 +118,7 @@ CCalcPanel* CCalcDlg::Panel(int id)
 bool CCalcDlg::OnInitDialog()
 {
     BindControls();
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    BuildSystemMenu();
     SetWindowTextA(Handle(), LoadResourceString(IDS_TITLE).c_str());
     tooltips_.Create(Handle());
     clipboard_.SetOwner(Handle());
@@ -157,12 +171,7 @@ bool CCalcDlg::OnCommand(int id, int code, HWND control)
 
 bool CCalcDlg::OnSysCommand(WPARAM command, LPARAM)
 {
-    if ((command & 0xFFF0) == SC_CLOSE) {
-        SaveSettings();
-        End(2);
-        return true;
-    }
-    return false;
+    return OnBaseCommand(static_cast<UINT>(command & 0xFFF0));
 }
 
 bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -184,6 +193,11 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         result = TRUE;
         return true;
     }
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        return OnControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         // Ignored: the dialog manager would hand the focus to the first control.
@@ -271,9 +285,3 @@ void CCalcDlg::TogglePrecisionControl()
     ApplyPrecisionControl();
 }
 
-void CCalcDlg::SetMenuCheck(int32_t flag, UINT command)
-{
-    HMENU menu = GetSystemMenu(Handle(), FALSE);
-    if (menu != nullptr)
-        CheckMenuItem(menu, command, MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
-}

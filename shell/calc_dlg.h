@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "calc_button.h"
+#include "color_plan.h"
 #include "calc_engine_ext.h"
 #include "calc_panel.h"
 #include "calc_settings.h"
@@ -29,6 +30,7 @@ public:
     virtual void ToggleInMemory();
     virtual void ApplyOnTop();
     virtual void SetExtendedView(bool on) override;
+    virtual void ApplySoftButtons();
 
     // ICalcView.
     ControlSelections ReadSelections() override;
@@ -52,6 +54,15 @@ protected:
     bool PreTranslateMessage(MSG& msg) override;
 
     virtual void ApplyPrecisionControl() {}
+    void BuildSystemMenu();
+    void AppendMenuItem(UINT command, UINT textId);
+    void AppendMenuSeparator();
+    void ApplyEscapeChecks();
+    // The base window's system commands; false for those it does not know.
+    bool OnBaseCommand(UINT command);
+    // Pushes the colours the plan gives the keys and panels.
+    void ApplyColorTargets(const std::vector<ColorTarget>& targets);
+    ColorContext CurrentColorContext() const;
     bool IsClassic() const { return edition_ == Edition::Classic; }
     CCalcButton* Key(int id);
     CCalcPanel* Panel(int id);
@@ -71,6 +82,8 @@ private:
     void BindControls();
     bool OnKeyMessage(UINT message, WPARAM wParam);
     bool OnFontRequest(WPARAM selector, LRESULT& result);
+    bool OnControlColor(UINT message, HDC dc, HWND control, LRESULT& result);
+    void RepaintDialogBackground(Color color);
     void OnDialogFont(HFONT font);
     void SetNumLock();
 
@@ -79,6 +92,7 @@ private:
     HACCEL accelerators_ = nullptr;
     HICON icon_ = nullptr;
     HFONT boldFont_ = nullptr;
+    HBRUSH backgroundBrush_ = nullptr;
     bool pushing_ = false;
 };
 

@@ -96,6 +96,8 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PANEL_CURRENT, state.strCurrent);
     SetItemText(IDC_PANEL_UP_LABEL, state.strUpLabel);
     SetItemText(IDC_PANEL_LAST_OP, state.strLastOp);
+    if (CCalcPanel* panel = Panel(IDC_PANEL_LAST_OP))
+        panel->SetForeColor(LastOpColor(settings_.colors, state.nLastOp));
     SetItemText(IDC_PANEL_OTHER, state.strOther);
     SetItemText(IDC_PANEL_INTEGER, state.strInteger);
     SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);

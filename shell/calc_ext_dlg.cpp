@@ -1,6 +1,7 @@
 // The calculator window as it runs: its modal run, its initialisation and its settings.
 #include "calc_ext_dlg.h"
 
+#include "command_ids.h"
 #include "resource_ids.h"
 #include "settings_store.h"
 
@@ -50,10 +51,17 @@ bool CCalcExtDlg::OnInitDialog()
         if (CCalcPanel* panel = Panel(id))
             panel->SetFormat(DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
+    AppendExtendedMenu();
+    ApplySoftButtons();
     ApplyTips();
     ToggleInMemory();
     ApplyOnTop();
-    ApplyColors(0xFFFFFFFFu);
+    ApplyColors(kAllColors);
+    SetMenuCheck(settings_.bBigFont, IDM_BIG_FONT);
+    SetMenuCheck(settings_.bBoldResult, IDM_BOLD_VALUES);
+    SetMenuCheck(settings_.bBoldButton, IDM_BOLD_BUTTONS);
+    SetMenuCheck(settings_.engine.bCommaPoint, IDM_COMMA);
+    SetMenuCheck(settings_.bRunMultiple, IDM_MULTIPLE_INSTANCES);
     const bool placed = RestorePosition();
 
     // The template is the full width: fold it when the basic view was stored.

@@ -15,13 +15,18 @@ public:
     void SaveSettings() override;
     void LoadSettings() override;
     void SetExtendedView(bool on) override;
+    void ToggleInMemory() override;
+    void ApplyTips() override;
+    void RefreshPanelBacks(uint32_t mask);
 
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnSysCommand(WPARAM command, LPARAM lParam) override;
     void ApplyPrecisionControl() override;
 
 private:
+    void AppendExtendedMenu();
     // Moves the window to its stored place; false when there is none to take.
     bool RestorePosition();
     void CenterOnWorkArea();

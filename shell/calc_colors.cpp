@@ -1,0 +1,105 @@
+// The calculator window in its colours: the keys and panels take theirs from the scheme, and
+// the window paints its own background, static texts and selector buttons.
+#include "calc_ext_dlg.h"
+
+ColorContext CCalcDlg::CurrentColorContext() const
+{
+    const CalcState& state = engine_.State();
+    ColorContext context;
+    context.system = SystemColors{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE)};
+    context.activeReg = state.nActiveReg;
+    context.pendingOp = state.nPendingOp;
+    context.lastOp = state.nLastOp;
+    context.inMemory = settings_.engine.bInMemory != 0;
+    context.edition = edition_;
+    return context;
+}
+
+void CCalcDlg::ApplyColors(uint32_t mask)
+{
+    ApplyColorTargets(PlanColors(settings_.colors, mask, CurrentColorContext()));
+}
+
+void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
+{
+    for (const ColorTarget& target : targets) {
+        if (target.id == kDialogBackground) {
+            RepaintDialogBackground(target.color);
+        } else if (CCalcButton* key = Key(target.id)) {
+            if (target.background)
+                key->SetBackColor(target.color);
+            else
+                key->SetForeColor(target.color);
+        } else if (CCalcPanel* panel = Panel(target.id)) {
+            if (target.background)
+                panel->SetBackColor(target.color);
+            else
+                panel->SetForeColor(target.color);
+        }
+    }
+}
+
+void CCalcDlg::RepaintDialogBackground(Color color)
+{
+    if (backgroundBrush_ != nullptr)
+        DeleteObject(backgroundBrush_);
+    backgroundBrush_ = CreateSolidBrush(UsableColor(color));
+    InvalidateRect(Handle(), nullptr, TRUE);
+    // Only the bare background: the keys and panels paint themselves and would flicker.
+    for (int id = IDC_PANEL_RESULT; id <= IDC_PRECISION_SPIN; ++id) {
+        HWND child = Item(id);
+        if (child == nullptr)
+            continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        ValidateRect(Handle(), &rect);
+    }
+}
+
+bool CCalcDlg::OnControlColor(UINT message, HDC dc, HWND control, LRESULT& result)
+{
+    const int id = control == Handle() ? 0 : GetDlgCtrlID(control);
+    if (id == IDC_PRECISION_EDIT) {
+        // The precision number always reads as an ordinary edit box.
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return true;
+    }
+    if (settings_.colors.bSystemBackgrounds || backgroundBrush_ == nullptr)
+        return false;
+    if (id == 0) {
+        result = reinterpret_cast<LRESULT>(backgroundBrush_);
+        return true;
+    }
+    if (id >= IDC_RADIO_X_UP && id <= IDC_CHECK_INTEGER_INPUT) {
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(backgroundBrush_);
+        return true;
+    }
+    if (message == WM_CTLCOLORSTATIC) {
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return true;
+    }
+    return false;
+}
+
+void CCalcExtDlg::RefreshPanelBacks(uint32_t mask)
+{
+    ApplyColorTargets(PlanPanelBacks(settings_.colors, mask, CurrentColorContext()));
+}
+
+void CCalcExtDlg::ToggleInMemory()
+{
+    CCalcDlg::ToggleInMemory();
+    RefreshPanelBacks(kAllColors);
+}
+
+void CCalcExtDlg::ApplyTips()
+{
+    CCalcDlg::ApplyTips();
+    PushState(engine_.State());  // the "?..." key shows the option with the other fields
+    RepaintControl(IDC_KEY_TIPS);
+}
