@@ -31,6 +31,13 @@ LRESULT CCalcPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND:
         return 1;  // the paint fills everything
+    case WM_SETTEXT: {
+        // The static control would draw the new text at once in its own look; store it the
+        // plain way and paint it ours.
+        const LRESULT result = DefWindowProcA(Handle(), message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
     case WM_ENABLE:
         Invalidate();
         return Default(message, wParam, lParam);

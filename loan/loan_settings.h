@@ -46,6 +46,10 @@ struct LoanSettings {
 // The loan colours' defaults; the last two follow the system button face.
 void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace);
 
+// The calculator hands its colours and its "System Backgrounds" option to the loan window
+// each time it opens it.
+void CopyCalculatorColors(const ColorScheme& calculator, LoanSettings& settings);
+
 const char* LoanSettingsKey(Edition edition);
 
 // Writes every value; nothing when the key cannot be created.

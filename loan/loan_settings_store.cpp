@@ -21,6 +21,16 @@ void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace)
         settings.crLoanColors[i] = defaults[i];
 }
 
+void CopyCalculatorColors(const ColorScheme& calculator, LoanSettings& settings)
+{
+    static const BasicColor kSource[kLoanColorCount] = {kEnterText,      kAccText,        kEnterBack,
+                                                        kResultBack,     kDigitKeysText,  kOperations1Text,
+                                                        kOperations2Text, kDialogBack,    kKeyBack};
+    for (size_t i = 0; i < kLoanColorCount; ++i)
+        settings.crLoanColors[i] = calculator.crBasicColors[kSource[i]];
+    settings.bSystemBackgrounds = calculator.bSystemBackgrounds;
+}
+
 const char* LoanSettingsKey(Edition edition)
 {
     return edition == Edition::Styled ? "Software\\Brimwold\\Loan Calculator\\Styled"

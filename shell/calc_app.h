@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include "edition.h"
 #include "registry_port.h"
 
@@ -11,6 +13,9 @@ public:
     // Runs the calculator window, creating it again from the other template each time it
     // ends asking for that (the Big Font command).
     void RunCalculator();
+
+    // Runs the loan window with `owner` disabled meanwhile, in the same re-creation loop.
+    static void RunLoanCalculator(Edition edition, IRegistry& registry, HWND owner);
 
 private:
     Edition edition_;

@@ -1,7 +1,9 @@
 // The system commands of the calculator window: the options of its menu and their
 // accelerators. The base window's commands are written at the next save; the extended
 // window's are saved at once.
+#include "calc_app.h"
 #include "calc_ext_dlg.h"
+#include "loan_settings.h"
 #include "command_ids.h"
 
 namespace {
@@ -52,6 +54,7 @@ bool CCalcDlg::OnBaseCommand(UINT command)
         ApplyOnTop();
         return true;
     case IDM_RUN_LOAN_CALCULATOR:
+        StartLoanCalculator();
         return true;
     case SC_CLOSE:
         SaveSettings();
@@ -118,4 +121,17 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
     }
     SaveSettings();
     return true;
+}
+
+void CCalcDlg::StartLoanCalculator()
+{
+    // The loan window always opens in the calculator's colours: they go into its stored
+    // settings, which it reads when it is created.
+    LoanSettings loan;
+    SetDefaultLoanColors(loan, GetSysColor(COLOR_BTNFACE));
+    LoadLoanSettings(Registry(), edition_, loan);
+    CopyCalculatorColors(settings_.colors, loan);
+    SaveLoanSettings(Registry(), edition_, loan);
+    CCalcApp::RunLoanCalculator(edition_, Registry(), Handle());
+    SetFocus(Handle());
 }

@@ -4,6 +4,7 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "window_helpers.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL
 
 Modifiers CurrentModifiers()
 {
-    return Modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0};
+    return Modifiers{ShiftHeld(), CtrlHeld()};
 }
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
@@ -250,14 +251,9 @@ bool CCalcDlg::OnKeyMessage(UINT message, WPARAM wParam)
 
 void CCalcDlg::OnDialogFont(HFONT font)
 {
-    // The bold fonts are made once, from the first font the window is given: the template's.
-    if (boldFont_ != nullptr || font == nullptr)
-        return;
-    LOGFONTA description;
-    if (GetObjectA(font, sizeof description, &description) != sizeof description)
-        return;
-    description.lfWeight = FW_BOLD;
-    boldFont_ = CreateFontIndirectA(&description);
+    // The bold font is made once, from the first font the window is given: the template's.
+    if (boldFont_ == nullptr)
+        boldFont_ = CreateBoldFont(font);
 }
 
 bool CCalcDlg::OnFontRequest(WPARAM selector, LRESULT& result)

@@ -8,6 +8,7 @@
 #include "calc_panel.h"
 #include "calc_settings.h"
 #include "dialog.h"
+#include "registry_port.h"
 #include "tooltips.h"
 #include "win32_clipboard.h"
 
@@ -63,6 +64,8 @@ protected:
     // Pushes the colours the plan gives the keys and panels.
     void ApplyColorTargets(const std::vector<ColorTarget>& targets);
     ColorContext CurrentColorContext() const;
+    void StartLoanCalculator();
+    virtual IRegistry& Registry() = 0;
     bool IsClassic() const { return edition_ == Edition::Classic; }
     CCalcButton* Key(int id);
     CCalcPanel* Panel(int id);

@@ -3,6 +3,7 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "window_helpers.h"
 #include "settings_store.h"
 
 SharedSettings& ProcessSettings()
@@ -78,21 +79,7 @@ bool CCalcExtDlg::OnInitDialog()
 
 bool CCalcExtDlg::RestorePosition()
 {
-    if (settings_.nPosX == -1 || settings_.nPosY == -1)
-        return false;
-    RECT window;
-    GetWindowRect(Handle(), &window);
-    OffsetRect(&window, settings_.nPosX - window.left, settings_.nPosY - window.top);
-    // A place on no monitor at all (a display since removed) would open the window where
-    // nobody can see it: it then counts as no stored place.
-    if (MonitorFromRect(&window, MONITOR_DEFAULTTONULL) == nullptr) {
-        settings_.nPosX = -1;
-        settings_.nPosY = -1;
-        return false;
-    }
-    SetWindowPos(Handle(), nullptr, settings_.nPosX, settings_.nPosY, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
-    return true;
+    return MoveToStoredPlace(Handle(), settings_.nPosX, settings_.nPosY);
 }
 
 void CCalcExtDlg::CenterOnWorkArea()

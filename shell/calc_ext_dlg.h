@@ -18,6 +18,7 @@ public:
     void ToggleInMemory() override;
     void ApplyTips() override;
     void RefreshPanelBacks(uint32_t mask);
+    IRegistry& Registry() override { return registry_; }
 
 protected:
     bool OnInitDialog() override;

@@ -2,17 +2,7 @@
 // every control, and the basic view is the same window cut narrower.
 #include "calc_ext_dlg.h"
 #include "command_ids.h"
-
-namespace {
-
-RECT ScreenRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-}  // namespace
+#include "window_helpers.h"
 
 void CCalcExtDlg::SetExtendedView(bool on)
 {

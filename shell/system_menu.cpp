@@ -3,25 +3,23 @@
 #include "calc_ext_dlg.h"
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "window_helpers.h"
 
 void CCalcDlg::AppendMenuItem(UINT command, UINT textId)
 {
-    if (HMENU menu = GetSystemMenu(Handle(), FALSE))
-        AppendMenuA(menu, MF_STRING, command, LoadResourceString(textId).c_str());
+    AppendSystemMenuItem(Handle(), command, textId);
 }
 
 void CCalcDlg::AppendMenuSeparator()
 {
-    if (HMENU menu = GetSystemMenu(Handle(), FALSE))
-        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendSystemMenuItem(Handle(), 0, 0);
 }
 
 void CCalcDlg::BuildSystemMenu()
 {
     // The window cannot be sized or maximised; the rest of the platform's items stay.
-    if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
-        RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
-        RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    if (GetSystemMenu(Handle(), FALSE) != nullptr) {
+        RemoveSizeItems(Handle());
         AppendMenuSeparator();
         AppendMenuItem(IDM_SHOW_TIPS, IDS_SHOW_TIPS);
         AppendMenuItem(IDM_QUICK_HELP, IDS_QUICK_HELP);
@@ -45,9 +43,7 @@ void CCalcDlg::ApplyEscapeChecks()
 
 void CCalcDlg::SetMenuCheck(int32_t flag, UINT command)
 {
-    HMENU menu = GetSystemMenu(Handle(), FALSE);
-    if (menu != nullptr)
-        CheckMenuItem(menu, command, MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
+    SetSystemMenuCheck(Handle(), flag, command);
 }
 
 void CCalcExtDlg::AppendExtendedMenu()

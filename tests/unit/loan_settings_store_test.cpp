@@ -190,3 +190,16 @@ TEST_P(LoanStore, AKeyThatCannotBeCreatedGetsNothingWritten)
     std::vector<uint8_t> bytes;
     EXPECT_FALSE(registry->GetValue(kLoanClassicKey, "Amount", type, bytes));
 }
+
+TEST(LoanColors, TheCalculatorHandsOverItsColoursAndSystemBackgrounds)
+{
+    ColorScheme calculator;
+    for (size_t i = 0; i < kBasicColorCount; ++i)
+        calculator.crBasicColors[i] = 0x100 + static_cast<Color>(i);
+    calculator.bSystemBackgrounds = 1;
+    LoanSettings s = Defaults();
+    CopyCalculatorColors(calculator, s);
+    const Color expected[kLoanColorCount] = {0x104, 0x105, 0x100, 0x101, 0x108, 0x109, 0x10A, 0x10D, 0x10E};
+    EXPECT_EQ(std::memcmp(s.crLoanColors, expected, sizeof expected), 0);
+    EXPECT_EQ(s.bSystemBackgrounds, 1);
+}
