@@ -1,6 +1,9 @@
 // The loan calculator's window: creation, the keypad, the keyboard and the panels.
 #include "loan_dlg.h"
 
+#include "about_window.h"
+#include "maker_links.h"
+
 #include "resource_ids.h"
 #include "window_helpers.h"
 
@@ -246,6 +249,10 @@ bool CLoanDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return false;
     case WM_NOTIFY:
         return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_HELP:
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+        result = TRUE;
+        return true;
     case WM_ENDSESSION:
         if (wParam)
             Save();
@@ -271,6 +278,10 @@ bool CLoanDlg::OnCharacter(char ch)
 
 bool CLoanDlg::OnKeyDown(int key)
 {
+    if (IsHelpKey(key)) {
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+        return true;
+    }
     ReadBackField();
     if (CtrlHeld()) {
         if (key != VK_DELETE)

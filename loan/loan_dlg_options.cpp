@@ -1,6 +1,8 @@
 // The loan window's options: its system menu, the commands of the menu and the accelerators,
 // and its colours, which the calculator hands over each time it opens the window.
+#include "about_window.h"
 #include "command_ids.h"
+#include "maker_links.h"
 #include "loan_dlg.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
@@ -154,6 +156,7 @@ bool CLoanDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
     const UINT command = static_cast<UINT>(wParam & 0xFFF0);
     switch (command) {
     case IDM_QUICK_HELP:
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
         break;
     case IDM_SHOW_TIPS:
         Flip(settings_.bShowTips);

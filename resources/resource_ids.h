@@ -55,3 +55,15 @@
 #define IDC_LOAN_RADIO_TERM 2342
 #define IDC_LOAN_RESULT 2343
 #define IDC_LOAN_COMPUTE 2224
+
+// ---- About window ------------------------------------------------------------------------
+// Template, its icon, the help text (custom resource type "TextFile", stored scrambled) and
+// the window's controls.
+#define IDD_ABOUT 1550
+#define IDI_ABOUT 506
+#define IDR_HELP_TEXT 501
+#define IDC_ABOUT_ICON 1001
+#define IDC_ABOUT_WRITE_LETTER 1023
+#define IDC_ABOUT_VISIT_SITE 1024
+#define IDC_ABOUT_EMBLEM 1144
+#define IDC_ABOUT_HELP 1999

@@ -4,7 +4,9 @@
 #include "calc_app.h"
 #include "calc_ext_dlg.h"
 #include "loan_settings.h"
+#include "about_window.h"
 #include "command_ids.h"
+#include "maker_links.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ bool CCalcDlg::OnBaseCommand(UINT command)
 {
     switch (command) {
     case IDM_QUICK_HELP:
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
         return true;
     case IDM_SHOW_TIPS:
         settings_.bShowTips = settings_.bShowTips ? 0 : 1;

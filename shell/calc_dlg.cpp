@@ -2,7 +2,9 @@
 // messages that are not keys.
 #include "calc_dlg.h"
 
+#include "about_window.h"
 #include "command_ids.h"
+#include "maker_links.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
 
@@ -222,6 +224,10 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam)))
             return true;
         return false;
+    case WM_HELP:
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+        result = TRUE;
+        return true;
     case WM_QUERYENDSESSION:
         result = TRUE;
         return true;
@@ -239,6 +245,10 @@ bool CCalcDlg::OnKeyMessage(UINT message, WPARAM wParam)
 {
     const Modifiers mods = CurrentModifiers();
     const int key = static_cast<int>(wParam);
+    if (message == WM_KEYDOWN && IsHelpKey(key)) {
+        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+        return true;
+    }
     switch (message) {
     case WM_KEYDOWN:
         return engine_.OnKeyPress(key, mods);

@@ -67,3 +67,8 @@ bool CtrlHeld()
 {
     return GetKeyState(VK_CONTROL) < 0;
 }
+
+bool IsHelpKey(int key)
+{
+    return key == VK_F1 && !ShiftHeld() && !CtrlHeld() && GetKeyState(VK_MENU) >= 0;
+}

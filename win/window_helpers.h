@@ -25,6 +25,9 @@ bool MoveToStoredPlace(HWND window, int32_t& x, int32_t& y);
 // The screen rectangle of a window.
 RECT ScreenRect(HWND window);
 
+// F1 with Shift, Ctrl and Alt all released: the user asks for help.
+bool IsHelpKey(int key);
+
 // Whether a keyboard message's key comes with Shift or Ctrl held.
 bool ShiftHeld();
 bool CtrlHeld();

@@ -1,0 +1,143 @@
+#include "about_dlg.h"
+
+#include <string>
+
+#include "about_window.h"
+#include "color_math.h"
+#include "help_text.h"
+#include "resource_ids.h"
+
+namespace {
+
+// The About window that is open, if any: a second request only shows it again.
+CAboutDlg* g_openAbout = nullptr;
+
+// The help text's custom resource type, as the resource script names it.
+constexpr char kHelpTextType[] = "TextFile";
+constexpr UINT_PTR kEmblemTimerId = 2;
+constexpr int kHelpMargin = 2;
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(const char* mail, const char* web) : Dialog(IDD_ABOUT), mail_(mail), web_(web) {}
+
+CAboutDlg::~CAboutDlg()
+{
+    if (g_openAbout == this)
+        g_openAbout = nullptr;
+}
+
+bool CAboutDlg::OnInitDialog()
+{
+    emblem_.Attach(Handle(), IDC_ABOUT_EMBLEM);
+    visitSite_.Attach(Handle(), IDC_ABOUT_VISIT_SITE);
+    writeLetter_.Attach(Handle(), IDC_ABOUT_WRITE_LETTER);
+
+    SendDlgItemMessageA(Handle(), IDC_ABOUT_HELP, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                        MAKELONG(kHelpMargin, kHelpMargin));
+    LoadHelpText();
+
+    visitSite_.SetLinkTarget(web_);
+    writeLetter_.SetLinkTarget(mail_);
+    SetLinkColors();
+
+    emblem_.StartAnimation(kEmblemTimerId);
+    g_openAbout = this;
+    return true;  // the platform focuses the first tab stop
+}
+
+void CAboutDlg::LoadHelpText()
+{
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_HELP_TEXT), kHelpTextType);
+    if (found == nullptr)
+        return;
+    HGLOBAL loaded = LoadResource(module, found);
+    const DWORD size = SizeofResource(module, found);
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr || size == 0)
+        return;
+    // Resource memory is read-only: the text is unscrambled on a copy.
+    const std::string text = HelpTextToShow(static_cast<const uint8_t*>(bytes), size);
+    SetDlgItemTextA(Handle(), IDC_ABOUT_HELP, text.c_str());
+}
+
+void CAboutDlg::SetLinkColors()
+{
+    Color hover = GetSysColor(COLOR_HOTLIGHT);
+    // Systems without a hot-tracking colour answer 0 or all ones.
+    if (hover == 0 || hover == 0xFFFFFFFF)
+        hover = 0x0000FF;
+    const Color normal = BlendColor(0x000000, hover, 2, 3);
+    const Color pressed = BlendColor(hover, normal, 1, 2);
+    for (CLinkButton* link : {&visitSite_, &writeLetter_}) {
+        link->SetNormalColor(normal);
+        link->SetHoverColor(hover);
+        link->SetPressedColor(pressed);
+    }
+}
+
+bool CAboutDlg::OnCommand(int id, int /*code*/, HWND /*control*/)
+{
+    if (id == IDOK || id == IDCANCEL) {
+        End(id);
+        return true;
+    }
+    return false;
+}
+
+bool CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam) {
+            // Nothing selected, and the caret, at the start, in view.
+            SendDlgItemMessageA(Handle(), IDC_ABOUT_HELP, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+            SendDlgItemMessageA(Handle(), IDC_ABOUT_HELP, EM_SCROLLCARET, 0, 0);
+        }
+        return false;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        // A read-only edit asks as a static and would come out grey; this one is to look
+        // like an ordinary white edit box.
+        if (reinterpret_cast<HWND>(lParam) != Item(IDC_ABOUT_HELP))
+            return false;
+        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return true;
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        CLinkButton* link = item->CtlID == IDC_ABOUT_VISIT_SITE     ? &visitSite_
+                            : item->CtlID == IDC_ABOUT_WRITE_LETTER ? &writeLetter_
+                                                                    : nullptr;
+        if (link == nullptr)
+            return false;
+        link->DrawItem(*item);
+        result = TRUE;
+        return true;
+    }
+    case WM_CLOSE:
+        End(IDCANCEL);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CAboutDlg::PreTranslateMessage(MSG& msg)
+{
+    return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
+void ShowAboutWindow(const char* mail, const char* web)
+{
+    if (g_openAbout != nullptr) {
+        if (g_openAbout->Handle() != nullptr)
+            ShowWindow(g_openAbout->Handle(), SW_SHOW);
+        return;
+    }
+    CAboutDlg dialog(mail, web);
+    dialog.RunModal(GetActiveWindow());
+    g_openAbout = nullptr;
+}
