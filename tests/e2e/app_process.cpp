@@ -1,0 +1,159 @@
+#include "app_process.h"
+
+#include "wait.h"
+
+namespace e2e {
+
+namespace {
+
+std::string TitleOf(HWND hwnd)
+{
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+struct TitleSearch {
+    const std::string* title;
+    std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectTitled(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<TitleSearch*>(param);
+    if (TitleOf(hwnd) == *search->title)
+        search->found->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+AppProcess::~AppProcess()
+{
+    Kill();
+    Release();
+}
+
+bool AppProcess::Start(const std::string& exePath, std::string& error)
+{
+    Kill();
+    Release();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
+        error = "CreateProcessA(" + exePath + ") failed with error " + std::to_string(GetLastError());
+        info_ = PROCESS_INFORMATION{};
+        return false;
+    }
+    return true;
+}
+
+HWND AppProcess::WaitForWindow(const std::string& title, DWORD timeoutMs)
+{
+    window_ = nullptr;
+    if (info_.hProcess == nullptr)
+        return nullptr;
+    const DWORD pid = info_.dwProcessId;
+    WaitUntil(
+        [&] {
+            for (HWND hwnd : TopLevelWindowsTitled(title)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                if (owner == pid && IsWindowVisible(hwnd)) {
+                    window_ = hwnd;
+                    return true;
+                }
+            }
+            return !Running();
+        },
+        timeoutMs);
+    if (window_ != nullptr) {
+        // The title is set and the window shown during initialisation; an answered message
+        // means the program has reached its message loop.
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result))
+            window_ = nullptr;
+    }
+    return window_;
+}
+
+bool AppProcess::Close(DWORD timeoutMs)
+{
+    if (!Running())
+        return true;
+    if (window_ != nullptr && IsWindow(window_))
+        PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (WaitForExit(timeoutMs))
+        return true;
+    Kill();
+    return false;
+}
+
+bool AppProcess::WaitForExit(DWORD timeoutMs)
+{
+    if (info_.hProcess == nullptr)
+        return true;
+    return WaitUntil([&] { return !Running(); }, timeoutMs);
+}
+
+bool AppProcess::Running() const
+{
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD AppProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess != nullptr)
+        GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+void AppProcess::Kill()
+{
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+}
+
+void AppProcess::Release()
+{
+    if (info_.hThread != nullptr)
+        CloseHandle(info_.hThread);
+    if (info_.hProcess != nullptr)
+        CloseHandle(info_.hProcess);
+    info_ = PROCESS_INFORMATION{};
+    window_ = nullptr;
+}
+
+std::vector<HWND> TopLevelWindowsTitled(const std::string& title)
+{
+    std::vector<HWND> found;
+    TitleSearch search{&title, &found};
+    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+int KillProcessesWithWindowTitled(const std::string& title)
+{
+    int killed = 0;
+    for (HWND hwnd : TopLevelWindowsTitled(title)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == 0 || pid == GetCurrentProcessId())
+            continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            if (TerminateProcess(process, 1)) {
+                WaitForSingleObject(process, 10000);
+                ++killed;
+            }
+            CloseHandle(process);
+        }
+    }
+    return killed;
+}
+
+} // namespace e2e

@@ -1,0 +1,55 @@
+// One run of the program under test: started with CreateProcessA, found by its exact window
+// title, closed the way a user closes it, and killed if it will not go, so that a failed
+// test never leaves a window behind that would make the next start exit at once.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class AppProcess {
+public:
+    AppProcess() = default;
+    ~AppProcess();
+    AppProcess(const AppProcess&) = delete;
+    AppProcess& operator=(const AppProcess&) = delete;
+
+    // Starts `exePath` (a Windows path); on failure `error` says why.
+    bool Start(const std::string& exePath, std::string& error);
+
+    // Waits until this process shows a visible top-level window with exactly this title and
+    // answers messages; null when it does not within the timeout (or the process ended).
+    HWND WaitForWindow(const std::string& title, DWORD timeoutMs);
+
+    // Sends the Close system command, as the close box and Alt+F4 do, and waits for the
+    // process to end. Returns false, after killing it, when it did not end by itself.
+    bool Close(DWORD timeoutMs);
+
+    bool WaitForExit(DWORD timeoutMs);
+    bool Running() const;
+    // The exit code once the process has ended; STILL_ACTIVE before.
+    DWORD ExitCode() const;
+    // Ends the process if it still runs; does nothing otherwise.
+    void Kill();
+
+    HWND Window() const { return window_; }
+    DWORD ProcessId() const { return info_.dwProcessId; }
+
+private:
+    void Release();
+
+    PROCESS_INFORMATION info_{};
+    HWND window_ = nullptr;
+};
+
+// Every visible or hidden top-level window whose title is exactly `title`.
+std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
+
+// Ends every process that owns a top-level window with this title: leftovers of an earlier,
+// failed run. Returns how many it ended.
+int KillProcessesWithWindowTitled(const std::string& title);
+
+} // namespace e2e

@@ -1,0 +1,29 @@
+// What the test command line tells the driver: which edition it tests, where that program
+// is and where the screenshots go.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+struct Edition {
+    std::string name;        // "classic" or "styled": screenshot names start with it
+    std::string title;       // the exact window title
+    std::string registryKey; // under HKEY_CURRENT_USER
+};
+
+struct Options {
+    Edition edition;
+    std::string exePath;       // Windows path of the program
+    std::string screenshotDir; // Windows path; empty: no screenshot files are written
+};
+
+// Reads --edition=classic|styled, --exe=PATH and --screenshots=DIR (host or Windows paths)
+// from what GoogleTest left of the command line, falling back to the environment variables
+// TALLYRA_E2E_EDITION, TALLYRA_E2E_EXE and TALLYRA_E2E_SCREENSHOTS. On a bad command line
+// returns false with the reason in `error`.
+bool ParseOptions(int argc, char** argv, std::string& error);
+
+const Options& CurrentOptions();
+
+} // namespace e2e
