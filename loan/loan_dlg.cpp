@@ -113,11 +113,15 @@ bool CLoanDlg::OnInitDialog()
     ApplyTips();
     ApplyLoanColors();
     ApplyOnTop();
-    SetFocus(Handle());
     ready_ = true;
     entry_.RefreshLoan(kLoanPanelAll);
     MoveToStoredPlace(Handle(), settings_.nPosX, settings_.nPosY);
-    return false;
+    return false;  // the window takes the focus itself once it is shown
+}
+
+void CLoanDlg::OnShown()
+{
+    SetFocus(Handle());
 }
 
 void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)

@@ -25,6 +25,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnShown() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnSysCommand(WPARAM command, LPARAM lParam) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -132,10 +132,15 @@ bool CCalcDlg::OnInitDialog()
             if (CCalcButton* key = Key(id))
                 key->SetUseParentFont(false);
     }
-    SetFocus(Handle());
     ready_ = true;
     engine_.RefreshDisplay(true);
-    return false;
+    return false;  // the window takes the focus itself once it is shown
+}
+
+void CCalcDlg::OnShown()
+{
+    // Only now: focus given to a hidden window leaves its caption drawn inactive.
+    SetFocus(Handle());
 }
 
 bool CCalcDlg::PreTranslateMessage(MSG& msg)

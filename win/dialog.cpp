@@ -50,8 +50,10 @@ INT_PTR Dialog::RunModal(HWND owner)
     const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
     if (disableOwner)
         EnableWindow(owner, FALSE);
-    if (!ended_)
+    if (!ended_) {
         ShowWindow(hwnd, SW_SHOW);
+        OnShown();
+    }
 
     MSG msg;
     while (!ended_) {

@@ -26,6 +26,8 @@ public:
 protected:
     // Return false when the handler has set the focus itself.
     virtual bool OnInitDialog() { return true; }
+    // The window has just been shown for the first time.
+    virtual void OnShown() {}
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnSysCommand(WPARAM /*command*/, LPARAM /*lParam*/) { return false; }
     // Every other message. `result` is what the message returns to its sender.
