@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Copies the screenshots the end-to-end tests wrote in their last run into docs/, where the
+# README shows them. Run scripts/test.sh first.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+shots=build/windows/screenshots
+for name in classic-basic classic-extended classic-loan classic-about styled-basic styled-extended styled-loan; do
+    if [[ -f $shots/$name.png ]]; then
+        cp "$shots/$name.png" "docs/screenshots/$name.png"
+    fi
+done
