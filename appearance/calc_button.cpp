@@ -5,19 +5,7 @@
 #include "bevel.h"
 #include "color_math.h"
 
-CCalcButton::CCalcButton() : text_(GetSysColor(COLOR_WINDOWTEXT)), face_(GetSysColor(COLOR_BTNFACE)) {}
-
-void CCalcButton::SetForeColor(Color color)
-{
-    text_ = color;
-    Invalidate();
-}
-
-void CCalcButton::SetBackColor(Color color)
-{
-    face_ = color;
-    Invalidate();
-}
+CCalcButton::CCalcButton() : PaintedControl(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE)) {}
 
 void CCalcButton::SetSoft(bool on)
 {
@@ -28,15 +16,6 @@ void CCalcButton::SetSoft(bool on)
 LRESULT CCalcButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;  // the paint fills everything
     case BM_SETSTATE:
     case BM_SETCHECK:
     case WM_ENABLE:
@@ -51,7 +30,7 @@ LRESULT CCalcButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     default:
-        return Default(message, wParam, lParam);
+        return PaintedControl::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -60,7 +39,7 @@ void CCalcButton::Paint(HDC dc) const
     RECT rect;
     GetClientRect(Handle(), &rect);
     Color text = text_;
-    const Color back = face_;
+    const Color back = back_;
     const Color light = BlendColor(back, 0xFFFFFF, 1, 2);
     const LRESULT state = SendMessageA(Handle(), BM_GETSTATE, 0, 0);
     const bool enabled = IsWindowEnabled(Handle()) != FALSE;
@@ -83,12 +62,7 @@ void CCalcButton::Paint(HDC dc) const
     rect.left += 2;
     rect.right -= 2;
 
-    HGDIOBJ oldFont = nullptr;
-    if (useParentFont_) {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(GetParent(Handle()), WM_GETFONT, kFontForKey, 0));
-        if (font != nullptr)
-            oldFont = SelectObject(dc, font);
-    }
+    const HGDIOBJ oldFont = SelectParentFont(dc, kFontForKey);
     SetBkMode(dc, TRANSPARENT);
     if (!enabled) {
         // Embossed: a light copy one pixel down and right, then the caption half-way to it.

@@ -3,34 +3,12 @@
 #include <vector>
 
 #include "bevel.h"
-#include "calc_button.h"
 
-CCalcPanel::CCalcPanel() : text_(GetSysColor(COLOR_WINDOWTEXT)), back_(GetSysColor(COLOR_BTNFACE)) {}
-
-void CCalcPanel::SetForeColor(Color color)
-{
-    text_ = color;
-    Invalidate();
-}
-
-void CCalcPanel::SetBackColor(Color color)
-{
-    back_ = color;
-    Invalidate();
-}
+CCalcPanel::CCalcPanel() : PaintedControl(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNFACE)) {}
 
 LRESULT CCalcPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;  // the paint fills everything
     case WM_SETTEXT: {
         // The static control would draw the new text at once in its own look; store it the
         // plain way and paint it ours.
@@ -42,7 +20,7 @@ LRESULT CCalcPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         return Default(message, wParam, lParam);
     default:
-        return Default(message, wParam, lParam);
+        return PaintedControl::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -60,12 +38,7 @@ void CCalcPanel::Paint(HDC dc) const
     rect.left += 2;
     rect.right -= 2;
 
-    HGDIOBJ oldFont = nullptr;
-    if (useParentFont_) {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(GetParent(Handle()), WM_GETFONT, kFontForPanel, 0));
-        if (font != nullptr)
-            oldFont = SelectObject(dc, font);
-    }
+    const HGDIOBJ oldFont = SelectParentFont(dc, kFontForPanel);
     SetTextColor(dc, UsableColor(text_));
     SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, text.data(), -1, &rect, format_);

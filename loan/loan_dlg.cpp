@@ -37,8 +37,7 @@ CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
 
 CLoanDlg::~CLoanDlg()
 {
-    keys_.clear();
-    panels_.clear();
+    controls_.Clear();
     if (backgroundBrush_ != nullptr)
         DeleteObject(backgroundBrush_);
     if (boldFont_ != nullptr)
@@ -62,42 +61,25 @@ INT_PTR CLoanDlg::DoModal(HWND owner)
 void CLoanDlg::BindControls()
 {
     if (IsClassic()) {
-        for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_DIGIT9; ++id) {
-            std::unique_ptr<CCalcButton> key(new CCalcButton);
-            if (key->Attach(Handle(), id))
-                keys_.push_back(std::move(key));
-        }
-        for (int id : {IDC_LOAN_COMPUTE, IDC_KEY_POINT}) {
-            std::unique_ptr<CCalcButton> key(new CCalcButton);
-            if (key->Attach(Handle(), id))
-                keys_.push_back(std::move(key));
-        }
+        for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_DIGIT9; ++id)
+            controls_.AddKey(Handle(), id);
+        controls_.AddKey(Handle(), IDC_LOAN_COMPUTE);
+        controls_.AddKey(Handle(), IDC_KEY_POINT);
     }
     for (int id : kPanelIds) {
-        std::unique_ptr<CCalcPanel> panel(new CCalcPanel);
-        if (panel->Attach(Handle(), id)) {
+        if (CCalcPanel* panel = controls_.AddPanel(Handle(), id))
             panel->SetFormat(kValueFormat);
-            panels_.push_back(std::move(panel));
-        }
     }
 }
 
 CCalcButton* CLoanDlg::Key(int id)
 {
-    HWND control = Item(id);
-    for (auto& key : keys_)
-        if (key->Handle() == control)
-            return key.get();
-    return nullptr;
+    return controls_.Key(Item(id));
 }
 
 CCalcPanel* CLoanDlg::Panel(int id)
 {
-    HWND control = Item(id);
-    for (auto& panel : panels_)
-        if (panel->Handle() == control)
-            return panel.get();
-    return nullptr;
+    return controls_.Panel(Item(id));
 }
 
 bool CLoanDlg::OnInitDialog()

@@ -2,8 +2,7 @@
 #include <memory>
 #include <vector>
 
-#include "calc_button.h"
-#include "calc_panel.h"
+#include "painted_controls.h"
 #include "dialog.h"
 #include "loan_entry.h"
 #include "loan_settings.h"
@@ -55,8 +54,7 @@ private:
     Win32Clipboard clipboard_;
     LoanEntry entry_;
     Tooltips tooltips_;
-    std::vector<std::unique_ptr<CCalcButton>> keys_;
-    std::vector<std::unique_ptr<CCalcPanel>> panels_;
+    PaintedControls controls_;
     uint32_t keyState_ = 0;  // bit 0: an Escape press reached this window
     HBRUSH backgroundBrush_ = nullptr;
     HACCEL accelerators_ = nullptr;

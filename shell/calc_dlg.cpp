@@ -39,8 +39,7 @@ CCalcDlg::CCalcDlg(int templateId, Edition edition)
 
 CCalcDlg::~CCalcDlg()
 {
-    keys_.clear();
-    panels_.clear();
+    controls_.Clear();
     if (boldFont_ != nullptr)
         DeleteObject(boldFont_);
     if (backgroundBrush_ != nullptr)
@@ -86,36 +85,23 @@ void CCalcDlg::SetExtendedView(bool) {}
 
 void CCalcDlg::BindControls()
 {
+    // The Styled edition's keys are the system's push buttons; its panels are painted too.
     if (IsClassic()) {
-        for (int id : kKeyIds) {
-            std::unique_ptr<CCalcButton> key(new CCalcButton);
-            if (key->Attach(Handle(), id))
-                keys_.push_back(std::move(key));
-        }
+        for (int id : kKeyIds)
+            controls_.AddKey(Handle(), id);
     }
-    for (int id : kPanelIds) {
-        std::unique_ptr<CCalcPanel> panel(new CCalcPanel);
-        if (panel->Attach(Handle(), id))
-            panels_.push_back(std::move(panel));
-    }
+    for (int id : kPanelIds)
+        controls_.AddPanel(Handle(), id);
 }
 
 CCalcButton* CCalcDlg::Key(int id)
 {
-    HWND control = Item(id);
-    for (auto& key : keys_)
-        if (key->Handle() == control)
-            return key.get();
-    return nullptr;
+    return controls_.Key(Item(id));
 }
 
 CCalcPanel* CCalcDlg::Panel(int id)
 {
-    HWND control = Item(id);
-    for (auto& panel : panels_)
-        if (panel->Handle() == control)
-            return panel.get();
-    return nullptr;
+    return controls_.Panel(Item(id));
 }
 
 bool CCalcDlg::OnInitDialog()

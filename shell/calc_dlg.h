@@ -2,10 +2,9 @@
 #include <memory>
 #include <vector>
 
-#include "calc_button.h"
 #include "color_plan.h"
 #include "calc_engine_ext.h"
-#include "calc_panel.h"
+#include "painted_controls.h"
 #include "calc_settings.h"
 #include "dialog.h"
 #include "registry_port.h"
@@ -91,8 +90,7 @@ private:
     void OnDialogFont(HFONT font);
     void SetNumLock();
 
-    std::vector<std::unique_ptr<CCalcButton>> keys_;
-    std::vector<std::unique_ptr<CCalcPanel>> panels_;
+    PaintedControls controls_;
     HACCEL accelerators_ = nullptr;
     HICON icon_ = nullptr;
     HFONT boldFont_ = nullptr;

@@ -1,0 +1,24 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "calc_button.h"
+#include "calc_panel.h"
+
+// The painted keys and panels of one window.
+class PaintedControls {
+public:
+    // Binds a key or a panel to the dialog's control with this id; null when there is none.
+    CCalcButton* AddKey(HWND dialog, int id);
+    CCalcPanel* AddPanel(HWND dialog, int id);
+
+    // The painted key or panel that is this control, or null.
+    CCalcButton* Key(HWND control) const;
+    CCalcPanel* Panel(HWND control) const;
+
+    void Clear();
+
+private:
+    std::vector<std::unique_ptr<CCalcButton>> keys_;
+    std::vector<std::unique_ptr<CCalcPanel>> panels_;
+};
