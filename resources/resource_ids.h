@@ -67,3 +67,16 @@
 #define IDC_ABOUT_VISIT_SITE 1024
 #define IDC_ABOUT_EMBLEM 1144
 #define IDC_ABOUT_HELP 1999
+
+// ---- Colours dialog ----------------------------------------------------------------------
+// The system colour chooser's template with the category selector added on its left. The
+// chooser's own controls keep the standard ids of <colordlg.h>; these are the added ones.
+#define IDD_COLORS 1549
+#define IDC_COLOR_GROUPS 901
+#define IDC_COLOR_SYSTEM_BACKGROUND 902
+#define IDC_COLOR_CATEGORIES 903
+#define IDC_COLOR_BACKGROUND 904
+#define IDC_COLOR_DEFAULT 905
+#define IDC_COLOR_FOLD 722
+#define IDC_COLOR_EDIT_SAMPLE 732
+#define IDC_COLOR_BUTTON_SAMPLE 733

@@ -73,6 +73,7 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
     const UINT command = static_cast<UINT>(wParam & 0xFFF0);
     switch (command) {
     case IDM_SET_COLORS:
+        RunColorsDialog();
         break;
     case IDM_MULTIPLE_INSTANCES:
         Flip(settings_.bRunMultiple);

@@ -2,6 +2,8 @@
 #include "calc_dlg.h"
 #include "registry_port.h"
 
+class CChColorExtDlg;
+
 // The calculator window as it runs: the basic window plus the extended view, the precision
 // control, the clipboard commands and the settings store.
 class CCalcExtDlg : public CCalcDlg {
@@ -28,6 +30,10 @@ protected:
 
 private:
     void AppendExtendedMenu();
+    // "Set Colors": the colours dialog, with every change applied live.
+    void RunColorsDialog();
+    // The dialog's change notification: what it stored, the window shows.
+    void OnColorsChanged(CChColorExtDlg& dialog);
     // Moves the window to its stored place; false when there is none to take.
     bool RestorePosition();
     void CenterOnWorkArea();
