@@ -11,8 +11,10 @@ LRESULT CCalcPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_SETTEXT: {
         // The static control would draw the new text at once in its own look; store it the
-        // plain way and paint it ours.
-        const LRESULT result = DefWindowProcA(Handle(), message, wParam, lParam);
+        // plain way and paint it ours. A subclass procedure gets the text in the window's own
+        // character set: wide for the visual-style controls.
+        const LRESULT result = IsWindowUnicode(Handle()) ? DefWindowProcW(Handle(), message, wParam, lParam)
+                                                         : DefWindowProcA(Handle(), message, wParam, lParam);
         Invalidate();
         return result;
     }
