@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the About window's icon (resource 506) with ImageMagick and writes
-# classic/about.ico: 32 and 48 pixels, 32-bit with alpha. Run it after changing the drawing;
+# classic/about.ico: 16, 32 and 48 pixels, 32-bit with alpha. Run it after changing the drawing;
 # the .ico is committed so that a build needs no ImageMagick.
 #
 # A still of the window's animated emblem: on a black tile with a thin grey edge, a line
@@ -37,7 +37,7 @@ draw_icon() {
     local n=$1 file=$2
     local -a d=()
     # Tile with its edge, rounded like a small window.
-    local r=$((n / 10))
+    local r=$((n / 10 < 2 ? 2 : n / 10))
     d+=(-fill "$edge" -stroke none -draw "roundrectangle 0,0 $((n - 1)),$((n - 1)) $r,$r")
     d+=(-fill "$tile" -draw "roundrectangle 1,1 $((n - 2)),$((n - 2)) $((r - 1)),$((r - 1))")
 
@@ -56,6 +56,7 @@ draw_icon() {
     # Stars: single pixels in scattered colours, away from the newest line.
     local -a stars
     case $n in
+    16) stars=("3,3 #ffd080" "13,13 #ff80c0" "3,13 #ffffff") ;;
     32) stars=("4,5 #ffd080" "9,3 #80c0ff" "26,27 #ff80c0" "28,21 #c0ff80" "6,27 #ffffff" "14,8 #a0a0ff") ;;
     48) stars=("6,7 #ffd080" "13,4 #80c0ff" "40,41 #ff80c0" "43,31 #c0ff80" "8,41 #ffffff" "21,11 #a0a0ff" "36,44 #ffe0a0" "5,20 #80ffe0") ;;
     *) echo "no drawing for size $n" >&2; return 1 ;;
@@ -68,9 +69,9 @@ draw_icon() {
     convert -size "${n}x${n}" xc:none +antialias "${d[@]}" -define png:color-type=6 "$file"
 }
 
-for n in 32 48; do
+for n in 16 32 48; do
     draw_icon "$n" "$work/icon$n.png"
 done
 # BMP entries with an alpha channel (32 bits per pixel), the form every Windows version reads.
-convert "$work/icon32.png" "$work/icon48.png" "$out"
+convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out"
 echo "wrote $out"
