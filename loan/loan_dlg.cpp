@@ -33,6 +33,7 @@ CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
     entry_.SetTermText(settings_.strMonths);
     entry_.SetRateText(settings_.strPercent);
     entry_.SetCommaPoint(settings_.bCommaPoint != 0);
+    entry_.AdoptSeparator();
 }
 
 CLoanDlg::~CLoanDlg()

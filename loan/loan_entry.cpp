@@ -26,6 +26,13 @@ void LoanEntry::SetRateText(const std::string& text)
         rateText_ += '%';
 }
 
+void LoanEntry::AdoptSeparator()
+{
+    const char other = commaPoint_ ? '.' : ',';
+    ReplaceChar(amountText_, other, Separator());
+    ReplaceChar(rateText_, other, Separator());
+}
+
 void LoanEntry::ReadBackField(int radioIndex)
 {
     if (radioIndex >= static_cast<int>(LoanField::Amount) && radioIndex <= static_cast<int>(LoanField::Term))

@@ -28,6 +28,10 @@ public:
 
     // The "Comma Point" option: "," instead of "." as the decimal separator.
     void SetCommaPoint(bool on) { commaPoint_ = on; }
+    // Restored texts may carry the other separator (the option changed since, or another
+    // hand edited them): the keys would then add a second one. Brings the amount and the rate
+    // to the current separator.
+    void AdoptSeparator();
     bool CommaPoint() const { return commaPoint_; }
     char Separator() const { return commaPoint_ ? ',' : '.'; }
 

@@ -90,9 +90,14 @@ void LoadLoanSettings(IRegistry& registry, Edition edition, LoanSettings& settin
     settings.nPosY = position[1];
     ReadText(k, "Amount", settings.strAmount, kTextCapacity);
     ReadText(k, "Months", settings.strMonths, kTextCapacity);
-    ReadText(k, "Percent", settings.strPercent, kTextCapacity);
     // The keypad edits the rate in front of its "%" and takes that character off first, so
-    // a stored rate without one would lose a digit on the next key.
-    if (settings.strPercent.empty() || settings.strPercent.back() != '%')
-        settings.strPercent += '%';
+    // a stored rate without one would lose a digit on the next key. A rate that its "%" would
+    // make too long to be read again is not taken.
+    std::string percent;
+    if (ReadText(k, "Percent", percent, kTextCapacity)) {
+        if (percent.empty() || percent.back() != '%')
+            percent += '%';
+        if (percent.size() + 1 < kTextCapacity)
+            settings.strPercent = percent;
+    }
 }

@@ -95,6 +95,10 @@ bool ReadText(IRegistryKey& key, const char* name, std::string& text, size_t cap
         return false;
     const void* zero = std::memchr(buffer.data(), '\0', size);
     const size_t length = zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - buffer.data()) : size;
+    // Counted with the zero the next save writes after it: a text without one that fills the
+    // buffer would be saved one byte too long and refused at the next start.
+    if (length + 1 >= capacity)
+        return false;
     text.assign(buffer.data(), length);
     return true;
 }

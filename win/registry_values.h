@@ -24,7 +24,8 @@ void ReadWords(IRegistryKey& key, const char* name, uint32_t* words, size_t coun
 void ReadWords(IRegistryKey& key, const char* name, int32_t* words, size_t count);
 
 // A REG_SZ text of fewer than `capacity` bytes, terminating zero included; the text stays as
-// it was when the value is missing or too long. The stored data need not end with a zero.
+// it was when the value is missing or too long. The stored data need not end with a zero;
+// the text then counts as if it had one.
 bool ReadText(IRegistryKey& key, const char* name, std::string& text, size_t capacity);
 
 void WriteFlag(IRegistryKey& key, const char* name, int32_t flag);

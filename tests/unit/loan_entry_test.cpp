@@ -162,3 +162,17 @@ TEST(LoanEntry, ClearAllEmptiesEverythingButKeepsTheSelection)
     EXPECT_FALSE(l.view.shown.equalsEnabled);
     EXPECT_EQ(l.Compute(), "");
 }
+
+TEST(LoanEntry, RestoredTextsTakeTheCurrentSeparator)
+{
+    Loan loan;
+    loan.entry.SetAmountText("1.5");
+    loan.entry.SetRateText("7.5%");
+    loan.entry.SetCommaPoint(true);
+    loan.entry.AdoptSeparator();
+    EXPECT_EQ(loan.entry.AmountText(), "1,5");
+    EXPECT_EQ(loan.entry.RateText(), "7,5%");
+    loan.entry.SelectField(LoanField::Rate);
+    loan.Type(",");  // already holds the separator: nothing is added
+    EXPECT_EQ(loan.entry.RateText(), "7,5%");
+}

@@ -154,6 +154,29 @@ TEST_P(LoanStore, TextsAreTakenOnlyWhenShorterThanSixtyFourBytes)
     EXPECT_EQ(s.strAmount, "12");
 }
 
+TEST_P(LoanStore, WhatIsReadIsReadAgainAfterTheNextSave)
+{
+    // 63 bytes without a zero would be saved as 64 with it, and refused at the next start.
+    registry->SetValue(kLoanClassicKey, "Amount", kRegBinary, std::vector<uint8_t>(63, '5'));
+    // A 62-character rate without "%" would become 63 characters with it.
+    registry->SetValue(kLoanClassicKey, "Percent", kRegString, Text(std::string(62, '7')));
+    LoanSettings s = Defaults();
+    LoadLoanSettings(registry->Registry(), Edition::Classic, s);
+    EXPECT_EQ(s.strAmount, "1000");
+    EXPECT_EQ(s.strPercent, "10%");
+
+    registry->SetValue(kLoanClassicKey, "Amount", kRegBinary, std::vector<uint8_t>(62, '5'));
+    registry->SetValue(kLoanClassicKey, "Percent", kRegString, Text(std::string(61, '7')));
+    LoadLoanSettings(registry->Registry(), Edition::Classic, s);
+    EXPECT_EQ(s.strAmount, std::string(62, '5'));
+    EXPECT_EQ(s.strPercent, std::string(61, '7') + "%");
+    SaveLoanSettings(registry->Registry(), Edition::Classic, s);
+    LoanSettings again = Defaults();
+    LoadLoanSettings(registry->Registry(), Edition::Classic, again);
+    EXPECT_EQ(again.strAmount, s.strAmount);
+    EXPECT_EQ(again.strPercent, s.strPercent);
+}
+
 TEST_P(LoanStore, ARateWithoutItsPercentSignGetsOne)
 {
     for (const char* stored : {"", "7.5", "%", "12%"}) {
