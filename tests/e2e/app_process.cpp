@@ -50,32 +50,20 @@ bool AppProcess::Start(const std::string& exePath, std::string& error)
     return true;
 }
 
-HWND AppProcess::WaitForWindow(const std::string& title, DWORD timeoutMs)
+HWND AppProcess::WaitForWindow(const std::string& title, DWORD timeoutMs, HWND except)
 {
     window_ = nullptr;
     if (info_.hProcess == nullptr)
         return nullptr;
     const DWORD pid = info_.dwProcessId;
+    HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND hwnd : TopLevelWindowsTitled(title)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(hwnd, &owner);
-                if (owner == pid && IsWindowVisible(hwnd)) {
-                    window_ = hwnd;
-                    return true;
-                }
-            }
-            return !Running();
+            found = WaitForProcessWindow(pid, title, 0, except);
+            return found != nullptr || !Running();
         },
         timeoutMs);
-    if (window_ != nullptr) {
-        // The title is set and the window shown during initialisation; an answered message
-        // means the program has reached its message loop.
-        DWORD_PTR result = 0;
-        if (!SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result))
-            window_ = nullptr;
-    }
+    window_ = found;
     return window_;
 }
 
@@ -135,6 +123,43 @@ std::vector<HWND> TopLevelWindowsTitled(const std::string& title)
     TitleSearch search{&title, &found};
     EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&search));
     return found;
+}
+
+std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title)
+{
+    std::vector<HWND> found;
+    for (HWND hwnd : TopLevelWindowsTitled(title)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == pid)
+            found.push_back(hwnd);
+    }
+    return found;
+}
+
+HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, HWND except)
+{
+    HWND window = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hwnd : ProcessWindowsTitled(pid, title)) {
+                if (hwnd != except && IsWindowVisible(hwnd)) {
+                    window = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    if (window != nullptr) {
+        // The title is set and the window shown during initialisation; an answered message
+        // means the program has reached its message loop.
+        DWORD_PTR result = 0;
+        // Generous: the first window of a session waits for Wine's desktop process.
+        if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result))
+            window = nullptr;
+    }
+    return window;
 }
 
 int KillProcessesWithWindowTitled(const std::string& title)

@@ -22,7 +22,8 @@ public:
 
     // Waits until this process shows a visible top-level window with exactly this title and
     // answers messages; null when it does not within the timeout (or the process ended).
-    HWND WaitForWindow(const std::string& title, DWORD timeoutMs);
+    // `except` is not taken: a window that is being replaced by a new one.
+    HWND WaitForWindow(const std::string& title, DWORD timeoutMs, HWND except = nullptr);
 
     // Sends the Close system command, as the close box and Alt+F4 do, and waits for the
     // process to end. Returns false, after killing it, when it did not end by itself.
@@ -47,6 +48,13 @@ private:
 
 // Every visible or hidden top-level window whose title is exactly `title`.
 std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
+
+// The top-level windows of process `pid` titled exactly `title`, visible or hidden.
+std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title);
+
+// Waits until process `pid` shows a visible top-level window titled exactly `title`, other
+// than `except`, that answers messages; null when none does within the timeout.
+HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, HWND except = nullptr);
 
 // Ends every process that owns a top-level window with this title: leftovers of an earlier,
 // failed run. Returns how many it ended.

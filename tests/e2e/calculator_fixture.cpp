@@ -30,6 +30,7 @@ void CalculatorTest::TearDown()
 void CalculatorTest::ResetSettings()
 {
     ASSERT_TRUE(DeleteKeyTree(CurrentEdition().registryKey)) << CurrentEdition().registryKey;
+    ASSERT_TRUE(DeleteKeyTree(CurrentEdition().loanRegistryKey)) << CurrentEdition().loanRegistryKey;
 }
 
 void CalculatorTest::WriteSetting(const std::string& name, DWORD type, const Bytes& bytes)
@@ -40,6 +41,16 @@ void CalculatorTest::WriteSetting(const std::string& name, DWORD type, const Byt
 std::optional<RegistryValue> CalculatorTest::ReadSetting(const std::string& name) const
 {
     return ReadValue(CurrentEdition().registryKey, name);
+}
+
+void CalculatorTest::WriteLoanSetting(const std::string& name, DWORD type, const Bytes& bytes)
+{
+    ASSERT_TRUE(WriteValue(CurrentEdition().loanRegistryKey, name, type, bytes)) << name;
+}
+
+std::optional<RegistryValue> CalculatorTest::ReadLoanSetting(const std::string& name) const
+{
+    return ReadValue(CurrentEdition().loanRegistryKey, name);
 }
 
 void CalculatorTest::StartCalculator()
@@ -56,6 +67,25 @@ void CalculatorTest::StartCalculator()
 void CalculatorTest::CloseCalculator()
 {
     ASSERT_TRUE(app_.Close(kCloseTimeoutMs)) << "the Close system command did not end the program";
+}
+
+void CalculatorTest::WaitForRecreatedWindow(HWND old)
+{
+    const HWND window = app_.WaitForWindow(CurrentEdition().title, kStartTimeoutMs, old);
+    ASSERT_NE(window, nullptr) << "no new window titled \"" << CurrentEdition().title << "\" appeared"
+                               << (app_.Running()
+                                       ? ""
+                                       : "; the program ended with code " + std::to_string(app_.ExitCode()));
+}
+
+HWND CalculatorTest::WaitForLoanWindow(HWND except)
+{
+    return WaitForProcessWindow(app_.ProcessId(), CurrentEdition().loanTitle, kStartTimeoutMs, except);
+}
+
+HWND CalculatorTest::WaitForAboutWindow()
+{
+    return WaitForProcessWindow(app_.ProcessId(), kAboutTitle, kStartTimeoutMs);
 }
 
 std::string CalculatorTest::ScreenshotPath(const std::string& name) const

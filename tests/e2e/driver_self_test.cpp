@@ -1,12 +1,18 @@
 // The driver's own helpers, checked without the calculator: when these fail, a failing
 // calculator test says nothing about the calculator.
 #include "clipboard_text.h"
+#include "host_shell.h"
+#include "link_handler.h"
 #include "registry_access.h"
+#include "stored_colours.h"
+#include "wait.h"
 #include "wine_paths.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 
@@ -54,6 +60,53 @@ TEST(Clipboard, TextRoundTrips)
 {
     ASSERT_TRUE(SetClipboardText("12.5 e2e"));
     EXPECT_EQ(GetClipboardText(), std::optional<std::string>("12.5 e2e"));
+}
+
+TEST(HostShell, RunsAHostCommandAndGivesItsOutput)
+{
+    EXPECT_EQ(RunHostShell("printf '%s' 'host side'"), std::optional<std::string>("host side"));
+}
+
+// The clipboard seen from both sides: what Windows programs put there, X clients read, and
+// the other way round.
+TEST(XClipboard, SharedWithWindowsPrograms)
+{
+    ASSERT_TRUE(SetClipboardText("from Wine 1.5"));
+    EXPECT_EQ(ReadXClipboard(), std::optional<std::string>("from Wine 1.5"));
+    ASSERT_TRUE(OfferXClipboard("from X 2,5"));
+    EXPECT_TRUE(WaitUntil([] { return GetClipboardText() == std::optional<std::string>("from X 2,5"); }));
+    // Taking the selection back ends the X client that offered it.
+    ASSERT_TRUE(SetClipboardText("taken back"));
+    EXPECT_EQ(ReadXClipboard(), std::optional<std::string>("taken back"));
+}
+
+TEST(LinkHandler, RecordsWhatTheShellOpens)
+{
+    const std::string link = "mailto:someone@example.invalid?subject=e2e";
+    {
+        RecordingLinkHandler handler("mailto");
+        ASSERT_TRUE(handler.Installed()) << handler.Error();
+        ShellExecuteA(nullptr, "open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        EXPECT_TRUE(WaitUntil([&] { return !handler.Recorded().empty(); }, 20000));
+        EXPECT_TRUE(WaitUntil([] { return RunningLinkRecorders() == 0; }, 20000));
+        EXPECT_EQ(handler.Recorded(), std::vector<std::string>{link});
+    }
+    // The handler before the test is back.
+    HKEY key = nullptr;
+    char command[1024] = {};
+    LONG size = sizeof command;
+    if (RegOpenKeyA(HKEY_CLASSES_ROOT, "mailto\\shell\\open\\command", &key) == ERROR_SUCCESS) {
+        RegQueryValueA(key, nullptr, command, &size);
+        RegCloseKey(key);
+    }
+    EXPECT_EQ(std::string(command).find("e2e_link_recorder"), std::string::npos) << command;
+}
+
+TEST(Lightened, MovesEachChannelTowardsWhiteRoundingToNearest)
+{
+    EXPECT_EQ(Lightened(RGB(0, 255, 100), 2), RGB(128, 255, 178));
+    EXPECT_EQ(Lightened(RGB(10, 100, 200), 3), RGB(92, 152, 218));
+    EXPECT_EQ(Lightened(RGB(1, 2, 3), 3), RGB(86, 86, 87));
 }
 
 TEST(WinePaths, HostPathsBecomeWindowsPaths)

@@ -43,9 +43,11 @@ bool ParseOptions(int argc, char** argv, std::string& error)
     if (edition.empty())
         edition = "classic";
     if (edition == "classic")
-        g_options.edition = Edition{"classic", "Tallyra Classic", "Software\\Brimwold\\Tallyra\\Classic"};
+        g_options.edition = Edition{"classic", "Tallyra Classic", "Software\\Brimwold\\Tallyra\\Classic",
+                                    "Loan Calculator Classic", "Software\\Brimwold\\Loan Calculator\\Classic", true};
     else if (edition == "styled")
-        g_options.edition = Edition{"styled", "Tallyra Styled", "Software\\Brimwold\\Tallyra\\Styled"};
+        g_options.edition = Edition{"styled", "Tallyra Styled", "Software\\Brimwold\\Tallyra\\Styled",
+                                    "Loan Calculator Styled", "Software\\Brimwold\\Loan Calculator\\Styled", false};
     else {
         error = "unknown edition " + edition + " (classic or styled)";
         return false;

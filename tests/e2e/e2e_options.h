@@ -10,6 +10,9 @@ struct Edition {
     std::string name;        // "classic" or "styled": screenshot names start with it
     std::string title;       // the exact window title
     std::string registryKey; // under HKEY_CURRENT_USER
+    std::string loanTitle;       // the exact title of its loan calculator window
+    std::string loanRegistryKey; // the loan calculator's own key, under HKEY_CURRENT_USER
+    bool classic = false;        // the edition with owner-painted keys
 };
 
 struct Options {

@@ -1,5 +1,7 @@
-// What the driver and the key-state probe library (loaded into the program under test by a
-// hook) agree on: the message that asks, the shared memory that answers, and its layout.
+// What the driver and the probe library (loaded into the program under test by a hook)
+// agree on: the message that asks, the shared memory that answers, and its layout. The
+// probe reads what only the program's own window thread can see: its key-state table, its
+// windows' system menus (Wine keeps menus per process) and the font a dialog was made with.
 #pragma once
 
 #include <windows.h>
@@ -12,14 +14,59 @@ constexpr const char* kKeyStateProbeMessage = "TallyraE2eKeyStateProbe";
 constexpr WPARAM kKeyStateRead = 0;
 // Writes the table in the shared memory into the thread's state first, then reads it back.
 constexpr WPARAM kKeyStateWrite = 1;
+// Lists the system menu of the window the message was sent to.
+constexpr WPARAM kSystemMenuRead = 2;
+// Describes the font the window answers WM_GETFONT with (wParam 0): a dialog's template font.
+constexpr WPARAM kDialogFontRead = 3;
 
 // Named file mapping that the driver creates and the probe opens.
 constexpr const char* kKeyStateSharedName = "TallyraE2eKeyStateTable";
+
+// Every answer begins with these two fields.
+struct ProbeAnswerHeader {
+    DWORD serial;   // lParam of the request that was answered
+    DWORD threadId; // the thread that answered
+};
 
 struct KeyStateShared {
     DWORD serial;   // lParam of the request that was answered
     DWORD threadId; // the thread whose table this is
     BYTE table[256];
+};
+
+// The answers to kSystemMenuRead and kDialogFontRead.
+constexpr const char* kWindowProbeSharedName = "TallyraE2eWindowProbe";
+constexpr int kProbeMenuTextSize = 128;
+constexpr int kProbeMaxMenuItems = 64;
+
+struct ProbeMenuItem {
+    UINT id;
+    UINT type;  // MENUITEMINFO fType: MFT_SEPARATOR, MFT_RADIOCHECK, ...
+    UINT state; // MENUITEMINFO fState: MFS_CHECKED, MFS_GRAYED, ...
+    UINT hasSubmenu;
+    char text[kProbeMenuTextSize];
+};
+
+struct WindowProbeShared {
+    DWORD serial;
+    DWORD threadId;
+    DWORD found;      // 1 when the menu or the font was there to read
+    DWORD itemCount;  // menu items in `items`, at most kProbeMaxMenuItems
+    DWORD totalItems; // what GetMenuItemCount said
+    ProbeMenuItem items[kProbeMaxMenuItems];
+    LOGFONTA font;
+};
+
+// A second hook of the probe library, WH_GETMESSAGE: it counts the key releases and the left
+// mouse button's presses and releases that the thread takes from its queue, so the driver
+// knows when real input has reached the program.
+constexpr const char* kKeyWatchSharedName = "TallyraE2eKeyWatch";
+constexpr const char* kKeyWatchProc = "KeyWatchHook";
+
+struct KeyWatchShared {
+    LONG releases[256]; // WM_KEYUP and WM_SYSKEYUP taken, by virtual key
+    LONG leftDowns;     // WM_LBUTTONDOWN and WM_LBUTTONDBLCLK, client and non-client
+    LONG leftUps;       // WM_LBUTTONUP, client and non-client
 };
 
 // The hook procedure the probe library exports, by name.

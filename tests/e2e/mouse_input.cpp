@@ -59,10 +59,13 @@ bool MovePointerTo(POINT screen)
     // Under Wine the first move in a fresh X session is followed by the X pointer's old place
     // and then the new one again, within about 200 ms; a press in between would land on the
     // old place. So the pointer must stay put for a while, and is moved again if it strays.
-    const ULONGLONG kSteadyMs = 300;
+    // The bounce after the first move of a run comes late on a busy machine, so that move
+    // waits longer.
+    static bool settled = false;
+    const ULONGLONG kSteadyMs = settled ? 300 : 1500;
     const ULONGLONG kStrayMs = 500;
     ULONGLONG there = 0, away = GetTickCount64();
-    return WaitUntil([&] {
+    const bool steady = WaitUntil([&] {
         POINT at{};
         const ULONGLONG now = GetTickCount64();
         if (GetCursorPos(&at) && at.x == screen.x && at.y == screen.y) {
@@ -80,6 +83,8 @@ bool MovePointerTo(POINT screen)
         }
         return false;
     });
+    settled = settled || steady;
+    return steady;
 }
 
 bool ClickAt(POINT screen)
@@ -90,6 +95,18 @@ bool ClickAt(POINT screen)
 bool DoubleClickAt(POINT screen)
 {
     return PressesAt(screen, 2);
+}
+
+bool PressLeftButton()
+{
+    std::vector<INPUT> events{MouseEvent(MOUSEEVENTF_LEFTDOWN)};
+    return Send(events);
+}
+
+bool ReleaseLeftButton()
+{
+    std::vector<INPUT> events{MouseEvent(MOUSEEVENTF_LEFTUP)};
+    return Send(events);
 }
 
 } // namespace e2e

@@ -17,4 +17,8 @@ bool ClickAt(POINT screen);
 // WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP.
 bool DoubleClickAt(POINT screen);
 
+// The left button alone, where the pointer is: for a press, a move and a release apart.
+bool PressLeftButton();
+bool ReleaseLeftButton();
+
 } // namespace e2e

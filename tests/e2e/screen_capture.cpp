@@ -55,6 +55,11 @@ bool CaptureScreenRect(const RECT& rect, Image& image)
 
 bool CaptureWindow(HWND hwnd, Image& image)
 {
+    return CaptureWindowIgnoring(hwnd, {}, image);
+}
+
+bool CaptureWindowIgnoring(HWND hwnd, const std::vector<RECT>& moving, Image& image)
+{
     if (!BringToForeground(hwnd))
         return false;
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -65,13 +70,31 @@ bool CaptureWindow(HWND hwnd, Image& image)
         Image current;
         if (!CaptureScreenRect(WindowRect(hwnd), current))
             return false;
-        const bool stable = current.width == previous.width && current.height == previous.height &&
-                            current.pixels == previous.pixels;
+        const bool stable = SameOutside(current, previous, moving);
         previous = current;
         if (stable)
             image = current;
         return stable;
     });
+}
+
+bool SameOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored)
+{
+    if (a.width != b.width || a.height != b.height)
+        return false;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) {
+            if (a.At(x, y) == b.At(x, y))
+                continue;
+            const POINT p{x, y};
+            bool inside = false;
+            for (const RECT& r : ignored)
+                inside = inside || PtInRect(&r, p);
+            if (!inside)
+                return false;
+        }
+    }
+    return true;
 }
 
 Image Crop(const Image& image, const RECT& rect)
@@ -96,6 +119,26 @@ RECT RelativeTo(const RECT& rect, const RECT& origin)
 {
     return RECT{rect.left - origin.left, rect.top - origin.top, rect.right - origin.left,
                 rect.bottom - origin.top};
+}
+
+RECT ClientAreaIn(HWND control, HWND window)
+{
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    const RECT outer = WindowRect(window);
+    OffsetRect(&client, origin.x - outer.left, origin.y - outer.top);
+    return client;
+}
+
+int CountColour(const Image& image, COLORREF colour)
+{
+    int count = 0;
+    for (COLORREF p : image.pixels)
+        if (p == colour)
+            ++count;
+    return count;
 }
 
 COLORREF MostCommonColour(const Image& image)

@@ -26,6 +26,13 @@ bool CaptureScreenRect(const RECT& rect, Image& image);
 // Painting is finished when two copies taken a moment apart agree.
 bool CaptureWindow(HWND hwnd, Image& image);
 
+// The same for a window with moving parts (an animation, a blinking caret): painting counts as
+// finished when two copies agree outside the `moving` rectangles, given in window coordinates.
+bool CaptureWindowIgnoring(HWND hwnd, const std::vector<RECT>& moving, Image& image);
+
+// True when the two images have the same size and agree at every pixel outside `ignored`.
+bool SameOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored);
+
 // The part of `image` at `rect`, given in the image's own coordinates and clipped to it.
 Image Crop(const Image& image, const RECT& rect);
 
@@ -34,6 +41,12 @@ RECT RelativeTo(const RECT& rect, const RECT& origin);
 
 // The colour most pixels have: the background of a panel.
 COLORREF MostCommonColour(const Image& image);
+
+// The client area of `control` (any window) in the coordinates of a capture of `window`.
+RECT ClientAreaIn(HWND control, HWND window);
+
+// How many pixels have exactly this colour.
+int CountColour(const Image& image, COLORREF colour);
 
 // How many pixels differ from `background` by more than `tolerance` in some channel.
 int CountInkPixels(const Image& image, COLORREF background, int tolerance);

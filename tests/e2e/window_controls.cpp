@@ -46,6 +46,32 @@ std::string WindowText(HWND hwnd)
     return std::string(text, copied < sizeof text ? copied : sizeof text - 1);
 }
 
+std::string FullWindowText(HWND hwnd)
+{
+    if (hwnd == nullptr)
+        return {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &length))
+        return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL,
+                             kMessageTimeoutMs, &copied))
+        return {};
+    text.resize(copied < text.size() ? copied : text.size() - 1);
+    return text;
+}
+
+int CheckState(HWND dialog, int id)
+{
+    HWND control = Control(dialog, id);
+    DWORD_PTR state = 0;
+    if (control == nullptr ||
+        !SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &state))
+        return -1;
+    return static_cast<int>(state);
+}
+
 std::string ControlText(HWND dialog, int id)
 {
     return WindowText(Control(dialog, id));
@@ -86,6 +112,12 @@ RECT ControlRect(HWND dialog, int id)
 bool PostSystemCommand(HWND hwnd, UINT command)
 {
     return PostMessageA(hwnd, WM_SYSCOMMAND, command, 0) != FALSE;
+}
+
+bool SendSystemCommand(HWND hwnd, UINT command)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(hwnd, WM_SYSCOMMAND, command, 0, SMTO_NORMAL, kMessageTimeoutMs, &result) != 0;
 }
 
 bool Sync(HWND hwnd)

@@ -26,7 +26,12 @@ testing::AssertionResult ClickAll(HWND dialog, std::initializer_list<int> ids);
 // The text as the control itself answers WM_GETTEXT; empty when there is no such control.
 std::string ControlText(HWND dialog, int id);
 std::string WindowText(HWND hwnd);
+// The whole text however long, as WM_GETTEXTLENGTH sizes it.
+std::string FullWindowText(HWND hwnd);
 bool IsControlEnabled(HWND dialog, int id);
+// BM_GETCHECK of a check box, radio button or push-like key: BST_CHECKED and the like, or
+// -1 when the control is missing or did not answer.
+int CheckState(HWND dialog, int id);
 
 // Waits until the control reads `expected`; on failure the message shows what it read last.
 testing::AssertionResult WaitForControlText(HWND dialog, int id, const std::string& expected,
@@ -38,6 +43,12 @@ RECT ControlRect(HWND dialog, int id);
 
 // Posts a system command, as choosing it from the system menu or its accelerator does.
 bool PostSystemCommand(HWND hwnd, UINT command);
+
+// Sends a system command and returns once the window has handled it: for commands whose
+// effect the test must not race, such as the clipboard commands (a clipboard that the
+// driver holds open at that moment would make the program's copy fail). Not for commands
+// that open a window of their own: the call would wait until that window closed.
+bool SendSystemCommand(HWND hwnd, UINT command);
 
 // Waits until the program has handled every message sent to it so far.
 bool Sync(HWND hwnd);

@@ -37,6 +37,12 @@ std::string ToWindowsPath(const std::string& path)
     return result;
 }
 
+bool RunningUnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 bool EnsureFolder(const std::string& windowsPath)
 {
     if (windowsPath.empty())

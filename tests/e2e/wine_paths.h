@@ -10,6 +10,9 @@ namespace e2e {
 // returned unchanged, so Windows paths and a run on Windows itself work too.
 std::string ToWindowsPath(const std::string& path);
 
+// True when the driver runs under Wine rather than on Windows itself.
+bool RunningUnderWine();
+
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool EnsureFolder(const std::string& windowsPath);
 
