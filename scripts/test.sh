@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Builds everything, then runs the native and the Windows tests in one ctest run with one
-# summary. Extra arguments go to ctest, e.g. scripts/test.sh -R engine -j2
+# Builds everything, then runs the native, Windows, sanitizer and fuzz tests in one ctest run
+# with one summary. Extra arguments go to ctest, e.g. scripts/test.sh -R engine -j2
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/setup.sh
+
+# The unit tests once more under AddressSanitizer and UBSan, and the fuzz targets; both trees
+# are clang builds. The log is shown only when a build fails.
+for preset in sanitize fuzz; do
+    log=build/$preset.log
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "test.sh: building the $preset preset failed" >&2
+        exit 1
+    fi
+done
+# Without llvm-symbolizer (not installed) the sanitizers name source lines through addr2line.
+export ASAN_OPTIONS=allow_addr2line=1 UBSAN_OPTIONS=print_stacktrace=1:allow_addr2line=1
 
 source tests/wine/session.sh
 trap wine_session_stop EXIT
@@ -14,6 +27,8 @@ wine_session_start
 cat >build/CTestTestfile.cmake <<'CTEST'
 subdirs("native")
 subdirs("windows")
+subdirs("sanitize")
+subdirs("fuzz")
 CTEST
 
 rc=0

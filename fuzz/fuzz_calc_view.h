@@ -1,0 +1,124 @@
+#pragma once
+#include <string>
+
+#include "calc_engine_ext.h"
+#include "fuzz_check.h"
+
+// The calculator window for the fuzzer: what tests/unit/fake_calc_view.h does, minus the
+// history of repaints that a test reads back and that would grow with every one of thousands
+// of events. It calls back into the engine where the real window does.
+class FuzzCalcView : public ICalcView {
+public:
+    FuzzCalcView()
+    {
+        for (bool& on : enabled_)
+            on = true;  // a control starts enabled
+    }
+
+    // Before the first push no radio button is checked and the edit box holds no number, as in
+    // the real window when it is created.
+    ControlSelections controls{-1, -1, -1, -1, false, -1};
+    CalcState shown;
+    CalcEngineExt* engine = nullptr;
+    bool extended = true;  // the template is the extended view
+    bool showPrecision = false;
+    bool ended = false;
+    int rangeLow = -1;
+    int rangeHigh = -1;
+
+    ControlSelections ReadSelections() override { return controls; }
+
+    void PushState(const CalcState& state) override
+    {
+        shown = state;
+        controls.nXWindow = state.nXWindow;
+        controls.nActiveReg = state.nActiveReg;
+        controls.nBase = state.nBase;
+        controls.nAngle = state.nAngle;
+        controls.bIntegerInput = state.bIntegerInput;
+        controls.nPrecisionEdit = state.nPrecisionEdit;
+    }
+
+    void RepaintControl(int id) override { CheckId(id); }
+
+    void EnableKey(int id, bool on) override
+    {
+        CheckId(id);
+        enabled_[id - kFirstId] = on;
+    }
+
+    bool IsKeyEnabled(int id) override
+    {
+        CheckId(id);
+        return enabled_[id - kFirstId];
+    }
+
+    std::string KeyCaption(int id) override
+    {
+        static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
+                                                "sin", "cos", "tan", "asin", "acos", "atan"};
+        FUZZ_CHECK(id >= IDC_KEY_LN && id <= IDC_KEY_ATAN, "caption of key " + std::to_string(id));
+        return kCaptions[id - IDC_KEY_LN];
+    }
+
+    void SetPrecisionRange(int lowest, int highest) override
+    {
+        rangeLow = lowest;
+        rangeHigh = highest;
+    }
+    void SetPrecisionMenuTexts(int, int) override {}
+    void CheckPrecisionMode(bool) override {}
+    bool IsExtendedView() override { return extended; }
+
+    void SetExtendedView(bool on) override
+    {
+        // The real window tells the engine before it records the new view.
+        if (on == extended)
+            return;
+        engine->ViewSwitched(on);
+        extended = on;
+    }
+
+    void TogglePrecisionControl() override
+    {
+        // The real window moves the panel, then refreshes the display.
+        showPrecision = !showPrecision;
+        engine->RefreshDisplay(true);
+    }
+
+    void SaveSettings() override {}
+    void EndWindow(int) override { ended = true; }
+
+private:
+    // Every control the engine may name lies between the display panels and the selectors.
+    static constexpr int kFirstId = IDC_PANEL_RESULT;
+    static constexpr int kLastId = IDC_CHECK_INTEGER_INPUT;
+
+    static void CheckId(int id)
+    {
+        FUZZ_CHECK(id >= kFirstId && id <= kLastId, "control id " + std::to_string(id));
+    }
+
+    bool enabled_[kLastId - kFirstId + 1] = {};
+};
+
+class FuzzClipboard : public IClipboard {
+public:
+    std::string text;
+    bool open = true;  // false: another program holds it open
+
+    bool PutText(const std::string& value) override
+    {
+        if (!open)
+            return false;
+        text = value;
+        return true;
+    }
+    bool GetText(std::string& value) override
+    {
+        if (!open)
+            return false;
+        value = text;
+        return true;
+    }
+};
