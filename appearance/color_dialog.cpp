@@ -246,6 +246,11 @@ void CChooseColorDlg::RefreshPreviews()
 void CChooseColorDlg::SetChooserColor(Color color)
 {
     color = UsableColor(color);
+    // The chooser now shows this colour, so it is the one System Background and Default store
+    // into the selected category. Left at the previous category's colour until the polling
+    // catches up, a click on either box within that moment would have written the previous
+    // category's colour into this one.
+    lastColor_ = color;
     // While its WM_INITDIALOG is with the hook, Wine's chooser has not yet taken its colour
     // from the record: it takes this one. Later the record must stay as the chooser left it,
     // because the chooser compares each typed box with it to see what changed.
