@@ -60,12 +60,13 @@ awk -F, '
         name = $1; gsub(/"/, "", name)
         t[name] = ns($4, $5); order[++n] = name
     }
+    function show(v) { return v >= 1e6 ? sprintf("%.2f ms", v / 1e6) : v >= 1e4 ? sprintf("%.1f µs", v / 1e3) : sprintf("%.1f ns", v) }
     END {
         base = t["BaselineFormatDouble"]
         for (i = 1; i <= n; i++) {
             name = order[i]
             if (name ~ /^Baseline/) continue
-            printf "| Engine: %s (CPU time, native) | %.1f ns | printf(\"%%.17g\") %.1f ns | %.2f× | |\n", name, t[name], base, t[name] / base
+            printf "| Engine: %s (CPU time, native) | %s | printf(\"%%.17g\") %.1f ns | %.2f× | |\n", name, show(t[name]), base, t[name] / base
         }
         printf "| Engine baseline: strtod of one number | %.1f ns | printf(\"%%.17g\") %.1f ns | %.2f× | |\n", t["BaselineStrtod"], base, t["BaselineStrtod"] / base
     }' "$engine_csv"
