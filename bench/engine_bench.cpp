@@ -1,6 +1,9 @@
 // What one key costs the engine, refresh included, against a window that does nothing.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "calc_engine_ext.h"
 #include "fpu_precision.h"
 
@@ -115,6 +118,30 @@ void PasteMegabyte(benchmark::State& state)
         b.engine.PasteText();
 }
 BENCHMARK(PasteMegabyte)->Unit(benchmark::kMillisecond);
+
+// Baselines of the same run: what the C library alone costs for one number in and one out.
+// A key that costs a few of these is as cheap as the engine can reasonably be.
+void BaselineStrtod(benchmark::State& state)
+{
+    const char* text = "12345.678901";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(std::strtod(text, nullptr));
+    }
+}
+BENCHMARK(BaselineStrtod);
+
+void BaselineFormatDouble(benchmark::State& state)
+{
+    double value = 12345.678901;
+    char buffer[64];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        std::snprintf(buffer, sizeof buffer, "%.17g", value);
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+BENCHMARK(BaselineFormatDouble);
 
 }  // namespace
 
