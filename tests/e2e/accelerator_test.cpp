@@ -76,8 +76,9 @@ TEST_F(AcceleratorTest, CtrlASetsAndClearsTopmost)
     ASSERT_TRUE(Ctrl('A'));
     EXPECT_TRUE(WaitForMenuCheck(Window(), IDM_ALWAYS_ON_TOP, true));
     const bool platformCan = !RunningUnderWine();
-    if (platformCan)
+    if (platformCan) {
         EXPECT_TRUE(WaitUntil([&] { return Topmost(); })) << "WS_EX_TOPMOST is not set";
+    }
     ASSERT_TRUE(Ctrl('A'));
     EXPECT_TRUE(WaitForMenuCheck(Window(), IDM_ALWAYS_ON_TOP, false));
     EXPECT_TRUE(WaitUntil([&] { return !Topmost(); })) << "WS_EX_TOPMOST stayed set";

@@ -115,8 +115,9 @@ protected:
                 ++checked;
                 const Image key = Pixels(id);
                 EXPECT_TRUE(HasPixelsOf(key, family.text)) << family.name << " key " << id;
-                if (CheckState(Window(), id) != BST_CHECKED)
+                if (CheckState(Window(), id) != BST_CHECKED) {
                     EXPECT_TRUE(BackgroundIs(key, face)) << family.name << " key " << id;
+                }
             }
             EXPECT_GT(checked, 0) << "no enabled key of the " << family.name << " family to look at";
         }

@@ -76,8 +76,9 @@ TEST_F(LoanWindowTest, CtrlLOpensTheDefaultLoanAndDisablesTheCalculator)
     EXPECT_EQ(SelectedField(), 0);
     EXPECT_FALSE(IsWindowEnabled(Window())) << "the calculator can be used while the loan window is open";
     EXPECT_TRUE(LoanChecksAre(true, false));
-    if (CurrentEdition().classic)
+    if (CurrentEdition().classic) {
         EXPECT_TRUE(WaitForMenuCheck(Loan(), IDM_SOFT_BUTTONS, true));
+    }
     Image capture;
     ASSERT_TRUE(CaptureWindow(Loan(), capture));
     const std::string path = ScreenshotPath(CurrentEdition().name + "-loan.png");
@@ -132,8 +133,9 @@ TEST_F(LoanWindowTest, SystemMenuHoldsTheLoanOptions)
     ASSERT_TRUE(menu.has_value()) << "the loan window's menu could not be read";
     EXPECT_TRUE(MenuIsPlatformItemsAnd(*menu, items));
     // A first opening: Exit on Escape and, where they exist, soft keys are on.
-    if (classic)
+    if (classic) {
         EXPECT_TRUE(OnlyTheseChecked(*menu, {IDM_EXIT_ON_ESCAPE, IDM_SOFT_BUTTONS}));
+    }
     else
         EXPECT_TRUE(OnlyTheseChecked(*menu, {IDM_EXIT_ON_ESCAPE}));
 }
@@ -323,8 +325,9 @@ TEST_F(LoanWindowTest, SystemBackgroundsReachTheLoanWindow)
     const auto pixels = [&](int id, int inset) { return ControlPixels(capture, Loan(), Loan(), id, inset); };
     EXPECT_EQ(BackgroundPixel(capture), face) << ColourText(BackgroundPixel(capture));
     EXPECT_TRUE(BackgroundIs(pixels(IDC_LOAN_RADIO_AMOUNT, 0), c[kDialogBack])) << "radio 2338";
-    if (CurrentEdition().classic)
+    if (CurrentEdition().classic) {
         EXPECT_TRUE(BackgroundIs(pixels(IDC_KEY_DIGIT0 + 5, 0), face)) << "key 2115";
+    }
 }
 
 // A second calculator (multiple instances allowed) asks for a loan window while the first
