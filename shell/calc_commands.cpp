@@ -96,11 +96,10 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
         engine_.CopyValue();
         return true;
     case IDM_PASTE:
-        engine_.PasteText();
+        Paste(false);
         return true;
     case IDM_PASTE_COPY:
-        engine_.PasteText();
-        engine_.CopyValue();
+        Paste(true);
         return true;
     case IDM_BIG_FONT:
         Flip(settings_.bBigFont);

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "color_plan.h"
@@ -71,6 +72,9 @@ protected:
     CCalcPanel* Panel(int id);
     void SetItemText(int id, const std::string& text);
     bool Pushing() const { return pushing_; }
+    // Pastes the clipboard, and copies the result after it when asked. A paste types up to
+    // thousands of characters; the window shows only the state after the last one.
+    void Paste(bool copyAfter);
     // Checks or unchecks a system-menu item.
     void SetMenuCheck(int32_t flag, UINT command);
 
@@ -96,6 +100,9 @@ private:
     HFONT boldFont_ = nullptr;
     HBRUSH backgroundBrush_ = nullptr;
     bool pushing_ = false;
+    // While a paste runs, the state to show is kept here and shown once at its end.
+    bool deferPushes_ = false;
+    std::optional<CalcState> deferredState_;
 };
 
 // Shift and Ctrl as they are now.

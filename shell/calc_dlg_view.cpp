@@ -69,6 +69,16 @@ void CCalcDlg::SetItemText(int id, const std::string& text)
 ControlSelections CCalcDlg::ReadSelections()
 {
     ControlSelections read;
+    // The controls still show the state from before a paste; what they will show is here.
+    if (deferredState_) {
+        read.nXWindow = deferredState_->nXWindow;
+        read.nActiveReg = deferredState_->nActiveReg;
+        read.nBase = deferredState_->nBase;
+        read.nAngle = deferredState_->nAngle;
+        read.bIntegerInput = deferredState_->bIntegerInput;
+        read.nPrecisionEdit = deferredState_->nPrecisionEdit;
+        return read;
+    }
     read.nXWindow = CheckedIndex(Handle(), kXWindowGroup);
     read.nActiveReg = CheckedIndex(Handle(), kRegisterGroup);
     read.nBase = CheckedIndex(Handle(), kBaseGroup);
@@ -84,6 +94,10 @@ void CCalcDlg::PushState(const CalcState& state)
 {
     if (!ready_)
         return;
+    if (deferPushes_) {
+        deferredState_ = state;
+        return;
+    }
     // Pushing the engine's own precision number must not come back as an edit by the user.
     pushing_ = true;
     CheckIndex(Handle(), kXWindowGroup, state.nXWindow);
@@ -104,6 +118,22 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PRECISION_EDIT, std::to_string(state.nPrecisionEdit));
     SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETPOS32, 0, state.nPrecisionEdit);
     pushing_ = false;
+}
+
+void CCalcDlg::Paste(bool copyAfter)
+{
+    // Each typed character refreshes every panel; under a slow window system thousands of
+    // them took seconds, so only the last state is shown.
+    deferPushes_ = true;
+    engine_.PasteText();
+    deferPushes_ = false;
+    if (deferredState_) {
+        const CalcState last = *deferredState_;
+        deferredState_.reset();
+        PushState(last);
+    }
+    if (copyAfter)
+        engine_.CopyValue();
 }
 
 void CCalcDlg::RepaintControl(int id)

@@ -99,11 +99,10 @@ bool CCalcExtDlg::OnCommand(int id, int code, HWND control)
         engine_.CopyValue();
         return true;
     case IDC_CMD_PASTE:
-        engine_.PasteText();
+        Paste(false);
         return true;
     case IDC_CMD_PASTE_COPY:
-        engine_.PasteText();
-        engine_.CopyValue();
+        Paste(true);
         return true;
     case IDC_PRECISION_EDIT:
         // The spin control writes its number into the edit box; numbers the engine pushes
