@@ -1,6 +1,6 @@
 #include "link_button.h"
 
-#include <shellapi.h>
+#include "system_function.h"
 
 namespace {
 
@@ -98,7 +98,9 @@ void CLinkButton::OnLeftButtonUp(LPARAM lParam)
     Invalidate();
     // What the shell makes of it is its own affair: without a browser or a mail program
     // nothing visible happens, and there is nothing better to offer.
-    ShellExecuteA(Handle(), "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+    typedef HINSTANCE(WINAPI ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    if (auto* shellExecute = SystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA"))
+        shellExecute(Handle(), "open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CLinkButton::SetTextFormatFromStyle()

@@ -8,6 +8,7 @@
 
 #include "color_box_text.h"
 #include "resource_ids.h"
+#include "system_function.h"
 
 namespace {
 
@@ -67,7 +68,9 @@ bool CChooseColorDlg::DoModal(HWND owner)
     record.lpTemplateName = MAKEINTRESOURCEA(templateId_);
     setRgbMessage_ = RegisterWindowMessageA(SETRGBSTRINGA);
 
-    const BOOL ok = ChooseColorA(&record);
+    typedef BOOL(WINAPI ChooseColorFunction)(LPCHOOSECOLORA);
+    auto* chooseColor = SystemFunction<ChooseColorFunction>("comdlg32.dll", "ChooseColorA");
+    const BOOL ok = chooseColor != nullptr && chooseColor(&record);
     hwnd_ = nullptr;
     record_ = nullptr;
     timer_ = 0;
