@@ -13,16 +13,6 @@
 namespace e2e {
 namespace {
 
-LONG Width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
-LONG Height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
-
 class BigFontTest : public CalculatorTest {
 protected:
     LONG DialogFontHeight()

@@ -29,11 +29,6 @@ constexpr const char* kColoursTitle = "Colors";
 // The first window the program opens after its start may wait for Wine's desktop process.
 constexpr DWORD kOpenTimeoutMs = 30000;
 
-LONG Width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
 // The built-in colours, with the system colours of this desktop.
 std::array<COLORREF, 15> DefaultBasicColours()
 {

@@ -19,8 +19,9 @@ void LoanTest::TearDown()
 
 void LoanTest::OpenLoan()
 {
-    if (!app_.Running())
+    if (!app_.Running()) {
         ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    }
     ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'L'));
     loan_ = WaitForLoanWindow();
     ASSERT_NE(loan_, nullptr) << "Ctrl+L opened no window titled \"" << CurrentEdition().loanTitle << "\"";

@@ -17,16 +17,6 @@
 namespace e2e {
 namespace {
 
-LONG Width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
-LONG Height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
-
 Bytes StringValue(const std::string& text)
 {
     Bytes bytes(text.begin(), text.end());
@@ -133,9 +123,8 @@ TEST_F(LoanWindowTest, SystemMenuHoldsTheLoanOptions)
     ASSERT_TRUE(menu.has_value()) << "the loan window's menu could not be read";
     EXPECT_TRUE(MenuIsPlatformItemsAnd(*menu, items));
     // A first opening: Exit on Escape and, where they exist, soft keys are on.
-    if (classic) {
+    if (classic)
         EXPECT_TRUE(OnlyTheseChecked(*menu, {IDM_EXIT_ON_ESCAPE, IDM_SOFT_BUTTONS}));
-    }
     else
         EXPECT_TRUE(OnlyTheseChecked(*menu, {IDM_EXIT_ON_ESCAPE}));
 }

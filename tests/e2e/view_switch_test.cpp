@@ -9,11 +9,6 @@
 namespace e2e {
 namespace {
 
-LONG Width(const RECT& r)
-{
-    return r.right - r.left;
-}
-
 class ViewSwitchTest : public CalculatorTest {
 protected:
     // The basic view ends 2 pixels right of the integer panel's left edge.

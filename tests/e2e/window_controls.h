@@ -39,6 +39,14 @@ testing::AssertionResult WaitForControlText(HWND dialog, int id, const std::stri
 
 // Screen rectangles of the window's outer frame and of a control.
 RECT WindowRect(HWND hwnd);
+inline LONG Width(const RECT& r)
+{
+    return r.right - r.left;
+}
+inline LONG Height(const RECT& r)
+{
+    return r.bottom - r.top;
+}
 RECT ControlRect(HWND dialog, int id);
 
 // Posts a system command, as choosing it from the system menu or its accelerator does.
