@@ -24,7 +24,7 @@ LRESULT CLinkButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnLeftButtonUp(lParam);
         break;
     case WM_LBUTTONDOWN:
-        OnLeftButtonDown();
+        OnLeftButtonDown(lParam);
         break;
     case WM_ERASEBKGND:
         return 1;  // the drawing fills the whole button
@@ -77,8 +77,12 @@ void CLinkButton::OnMouseMove(LPARAM lParam)
     }
 }
 
-void CLinkButton::OnLeftButtonDown()
+void CLinkButton::OnLeftButtonDown(LPARAM lParam)
 {
+    // A press need not follow a move: the window may have opened under a still pointer, or
+    // the move may have been merged away. On the caption it counts as arriving there first.
+    if ((state_ & kHover) == 0 && InCaption(lParam))
+        OnMouseMove(lParam);
     if ((state_ & kHover) != 0) {
         state_ |= kPressed;
         Invalidate();

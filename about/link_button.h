@@ -35,7 +35,7 @@ private:
 
     bool InCaption(LPARAM lParam) const;
     void OnMouseMove(LPARAM lParam);
-    void OnLeftButtonDown();
+    void OnLeftButtonDown(LPARAM lParam);
     void OnLeftButtonUp(LPARAM lParam);
     void SetTextFormatFromStyle();
     void PlaceCaption(HDC dc, const char* caption, int length, const RECT& item);
