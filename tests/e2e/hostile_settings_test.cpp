@@ -36,7 +36,7 @@ enum class Kind {
 
 enum class Key { Calculator, Loan };
 
-struct ValueSpec {
+struct ValueEntry {
     Key key;
     const char* name;
     DWORD type;
@@ -45,7 +45,7 @@ struct ValueSpec {
     bool classicOnly;  // the Styled edition has no key-style options
 };
 
-const ValueSpec kValues[] = {
+const ValueEntry kValues[] = {
     {Key::Calculator, "Basic Colors", REG_BINARY, 60, Kind::Colors, false},
     {Key::Calculator, "Extended Colors", REG_BINARY, 20, Kind::Colors, false},
     {Key::Calculator, "Custom Colors", REG_BINARY, 64, Kind::Colors, false},
@@ -130,12 +130,12 @@ Bytes DoubleBits(uint64_t bits)
 
 // The valid value every case starts from: not the defaults, so that a value that is lost
 // or replaced would show.
-Bytes ValidValue(const ValueSpec& spec)
+Bytes ValidValue(const ValueEntry& entry)
 {
-    const std::string name = spec.name;
-    switch (spec.kind) {
+    const std::string name = entry.name;
+    switch (entry.kind) {
     case Kind::Colors:
-        return RepeatedWord(0x00406080, spec.size / 4);
+        return RepeatedWord(0x00406080, entry.size / 4);
     case Kind::Flag:
         // Options whose effect would get in the way of the checks stay off; the look and
         // layout options are on.
@@ -162,7 +162,7 @@ Bytes ValidValue(const ValueSpec& spec)
 }
 
 struct Case {
-    const ValueSpec* spec;
+    const ValueEntry* entry;
     std::string variant;  // a name part of the test name
     bool missing = false;
     DWORD type = REG_NONE;
@@ -172,30 +172,30 @@ struct Case {
 // Failure messages name the case, not its bytes.
 void PrintTo(const Case& c, std::ostream* out)
 {
-    *out << c.spec->name << ", " << c.variant;
+    *out << c.entry->name << ", " << c.variant;
 }
 
-std::vector<Case> CasesFor(const ValueSpec& spec)
+std::vector<Case> CasesFor(const ValueEntry& entry)
 {
     std::vector<Case> cases;
     auto add = [&](const std::string& variant, DWORD type, Bytes bytes) {
         Case c;
-        c.spec = &spec;
+        c.entry = &entry;
         c.variant = variant;
         c.type = type;
         c.bytes = std::move(bytes);
         cases.push_back(std::move(c));
     };
-    const Bytes valid = ValidValue(spec);
+    const Bytes valid = ValidValue(entry);
 
     Case missing;
-    missing.spec = &spec;
+    missing.entry = &entry;
     missing.variant = "Missing";
     missing.missing = true;
     cases.push_back(missing);
-    add("Empty", spec.type, {});
+    add("Empty", entry.type, {});
 
-    if (spec.kind == Kind::Text) {
+    if (entry.kind == Kind::Text) {
         // Texts have no fixed size: the edges are the reading buffer's.
         add("NoTerminator", REG_SZ, Bytes(valid.begin(), valid.end() - 1));
         add("EmbeddedZero", REG_SZ, TextBytes(std::string("12\0" "34", 5)));
@@ -214,60 +214,60 @@ std::vector<Case> CasesFor(const ValueSpec& spec)
         return cases;
     }
 
-    add("OneShort", spec.type, Bytes(valid.begin(), valid.end() - 1));
+    add("OneShort", entry.type, Bytes(valid.begin(), valid.end() - 1));
     Bytes longer = valid;
     longer.push_back(0x01);
-    add("OneLong", spec.type, longer);
+    add("OneLong", entry.type, longer);
     // Another type with the right size: the program reads raw bytes whatever the type.
-    add("AsText", REG_SZ, TextBytes(std::string(spec.size > 1 ? spec.size - 1 : 0, '7')));
-    add(spec.type == REG_DWORD ? "AsBinary" : "AsDword", spec.type == REG_DWORD ? REG_BINARY : REG_DWORD, valid);
-    add("AllFF", spec.type, Bytes(spec.size, 0xFF));
+    add("AsText", REG_SZ, TextBytes(std::string(entry.size > 1 ? entry.size - 1 : 0, '7')));
+    add(entry.type == REG_DWORD ? "AsBinary" : "AsDword", entry.type == REG_DWORD ? REG_BINARY : REG_DWORD, valid);
+    add("AllFF", entry.type, Bytes(entry.size, 0xFF));
 
     constexpr uint32_t kMin = 0x80000000u;
     constexpr uint32_t kMax = 0x7FFFFFFFu;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::Colors:
-        add("TopBytesSet", spec.type, RepeatedWord(0xFF000000u, spec.size / 4));
+        add("TopBytesSet", entry.type, RepeatedWord(0xFF000000u, entry.size / 4));
         break;
     case Kind::Flag:
-        add("Two", spec.type, {2});
-        add("High", spec.type, {0x80});
+        add("Two", entry.type, {2});
+        add("High", entry.type, {0x80});
         break;
     case Kind::Position:
-        add("IntMin", spec.type, Words({kMin, kMin}));
-        add("IntMax", spec.type, Words({kMax, kMax}));
-        add("FarOff", spec.type, Int32Bytes({100000, -100000}));
-        add("OneHalfUnset", spec.type, Int32Bytes({-1, 300}));
+        add("IntMin", entry.type, Words({kMin, kMin}));
+        add("IntMax", entry.type, Words({kMax, kMax}));
+        add("FarOff", entry.type, Int32Bytes({100000, -100000}));
+        add("OneHalfUnset", entry.type, Int32Bytes({-1, 300}));
         break;
     case Kind::Numbers:
-        add("QuietNan", spec.type, Doubles4(std::numeric_limits<double>::quiet_NaN()));
-        add("SignallingNan", spec.type, DoubleBits(0x7FF0000000000001ull));
-        add("NegativeNan", spec.type, DoubleBits(0xFFF8000000000000ull));
-        add("Infinity", spec.type, Doubles4(std::numeric_limits<double>::infinity()));
-        add("MinusInfinity", spec.type, Doubles4(-std::numeric_limits<double>::infinity()));
-        add("Max", spec.type, Doubles4(std::numeric_limits<double>::max()));
-        add("Lowest", spec.type, Doubles4(std::numeric_limits<double>::lowest()));
-        add("Denormal", spec.type, Doubles4(std::numeric_limits<double>::denorm_min()));
-        add("MinusZero", spec.type, Doubles4(-0.0));
-        add("Huge", spec.type, Doubles4(1e300));
+        add("QuietNan", entry.type, Doubles4(std::numeric_limits<double>::quiet_NaN()));
+        add("SignallingNan", entry.type, DoubleBits(0x7FF0000000000001ull));
+        add("NegativeNan", entry.type, DoubleBits(0xFFF8000000000000ull));
+        add("Infinity", entry.type, Doubles4(std::numeric_limits<double>::infinity()));
+        add("MinusInfinity", entry.type, Doubles4(-std::numeric_limits<double>::infinity()));
+        add("Max", entry.type, Doubles4(std::numeric_limits<double>::max()));
+        add("Lowest", entry.type, Doubles4(std::numeric_limits<double>::lowest()));
+        add("Denormal", entry.type, Doubles4(std::numeric_limits<double>::denorm_min()));
+        add("MinusZero", entry.type, Doubles4(-0.0));
+        add("Huge", entry.type, Doubles4(1e300));
         break;
     case Kind::Context:
-        add("IntMin", spec.type, Words({kMin, kMin, kMin, kMin, kMin}));
-        add("IntMax", spec.type, Words({kMax, kMax, kMax, kMax, kMax}));
-        add("JustOutOfRange", spec.type, Int32Bytes({2, 2, 4, 2, 2139 + 100}));
-        add("Negative", spec.type, Int32Bytes({-1, -1, -1, -1, -1}));
-        add("LastOpEquals", spec.type, Int32Bytes({0, 0, 0, 0, IDC_KEY_EQUALS}));
+        add("IntMin", entry.type, Words({kMin, kMin, kMin, kMin, kMin}));
+        add("IntMax", entry.type, Words({kMax, kMax, kMax, kMax, kMax}));
+        add("JustOutOfRange", entry.type, Int32Bytes({2, 2, 4, 2, 2139 + 100}));
+        add("Negative", entry.type, Int32Bytes({-1, -1, -1, -1, -1}));
+        add("LastOpEquals", entry.type, Int32Bytes({0, 0, 0, 0, IDC_KEY_EQUALS}));
         break;
     case Kind::Counter:
-        add("IntMax", spec.type, Words({kMax}));
+        add("IntMax", entry.type, Words({kMax}));
         break;
     case Kind::Scale:
     case Kind::After:
-        add("IntMin", spec.type, Words({kMin}));
-        add("IntMax", spec.type, Words({kMax}));
-        add("Precision255", spec.type, DwordBytes(255));
-        add("Zero", spec.type, DwordBytes(0));
-        add("Negative", spec.type, Int32Bytes({-1}));
+        add("IntMin", entry.type, Words({kMin}));
+        add("IntMax", entry.type, Words({kMax}));
+        add("Precision255", entry.type, DwordBytes(255));
+        add("Zero", entry.type, DwordBytes(0));
+        add("Negative", entry.type, Int32Bytes({-1}));
         break;
     case Kind::Text:
         break;
@@ -278,9 +278,9 @@ std::vector<Case> CasesFor(const ValueSpec& spec)
 std::vector<Case> AllCases(Key key)
 {
     std::vector<Case> cases;
-    for (const ValueSpec& spec : kValues)
-        if (spec.key == key)
-            for (Case& c : CasesFor(spec))
+    for (const ValueEntry& entry : kValues)
+        if (entry.key == key)
+            for (Case& c : CasesFor(entry))
                 cases.push_back(std::move(c));
     return cases;
 }
@@ -288,7 +288,7 @@ std::vector<Case> AllCases(Key key)
 std::string CaseName(const testing::TestParamInfo<Case>& info)
 {
     std::string name;
-    for (char ch : std::string(info.param.spec->name))
+    for (char ch : std::string(info.param.entry->name))
         if (std::isalnum(static_cast<unsigned char>(ch)))
             name += ch;
     return name + "_" + info.param.variant;
@@ -348,30 +348,30 @@ class HostileSettingsTest : public LoanTest, public testing::WithParamInterface<
 protected:
     void SetUp() override
     {
-        if (!CurrentEdition().classic && GetParam().spec->classicOnly)
+        if (!CurrentEdition().classic && GetParam().entry->classicOnly)
             GTEST_SKIP() << "the Styled edition has no such value";
         LoanTest::SetUp();
         if (HasFatalFailure())
             return;
-        for (const ValueSpec& spec : kValues) {
-            if (spec.classicOnly && !CurrentEdition().classic)
+        for (const ValueEntry& entry : kValues) {
+            if (entry.classicOnly && !CurrentEdition().classic)
                 continue;
-            if (spec.key == Key::Calculator)
-                ASSERT_NO_FATAL_FAILURE(WriteSetting(spec.name, spec.type, ValidValue(spec)));
+            if (entry.key == Key::Calculator)
+                ASSERT_NO_FATAL_FAILURE(WriteSetting(entry.name, entry.type, ValidValue(entry)));
             else
-                ASSERT_NO_FATAL_FAILURE(WriteLoanSetting(spec.name, spec.type, ValidValue(spec)));
+                ASSERT_NO_FATAL_FAILURE(WriteLoanSetting(entry.name, entry.type, ValidValue(entry)));
         }
         const Case& c = GetParam();
-        const std::string& subkey = c.spec->key == Key::Calculator ? CurrentEdition().registryKey
+        const std::string& subkey = c.entry->key == Key::Calculator ? CurrentEdition().registryKey
                                                                    : CurrentEdition().loanRegistryKey;
         if (c.missing) {
             HKEY key = nullptr;
             ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
-            const LONG deleted = RegDeleteValueA(key, c.spec->name);
+            const LONG deleted = RegDeleteValueA(key, c.entry->name);
             RegCloseKey(key);
-            ASSERT_EQ(deleted, ERROR_SUCCESS) << c.spec->name;
+            ASSERT_EQ(deleted, ERROR_SUCCESS) << c.entry->name;
         } else {
-            ASSERT_TRUE(WriteValue(subkey, c.spec->name, c.type, c.bytes)) << c.spec->name;
+            ASSERT_TRUE(WriteValue(subkey, c.entry->name, c.type, c.bytes)) << c.entry->name;
         }
     }
 
@@ -389,49 +389,49 @@ protected:
     // A value the case left alone comes back as it was written: a spoiled neighbour must not
     // cost the user any other setting. The numbers, selectors and the save counter change
     // by design.
-    void ExpectKeptAsWritten(const ValueSpec& spec, const Bytes& saved)
+    void ExpectKeptAsWritten(const ValueEntry& entry, const Bytes& saved)
     {
-        if (&spec == GetParam().spec || spec.kind == Kind::Numbers || spec.kind == Kind::Context)
+        if (&entry == GetParam().entry || entry.kind == Kind::Numbers || entry.kind == Kind::Context)
             return;
-        if (spec.kind == Kind::Counter) {
+        if (entry.kind == Kind::Counter) {
             EXPECT_EQ(saved, DwordBytes(6)) << "one save after the stored count of 5";
             return;
         }
-        if (spec.kind == Kind::Text) {
+        if (entry.kind == Kind::Text) {
             // Restored loan texts take the separator the options chose, which a spoiled
             // "Comma Point" may have switched on.
             Bytes withPoint = saved;
             std::replace(withPoint.begin(), withPoint.end(), static_cast<uint8_t>(','), static_cast<uint8_t>('.'));
-            EXPECT_EQ(withPoint, ValidValue(spec)) << "\"" << spec.name << "\" changed";
+            EXPECT_EQ(withPoint, ValidValue(entry)) << "\"" << entry.name << "\" changed";
             return;
         }
-        EXPECT_EQ(saved, ValidValue(spec)) << "\"" << spec.name << "\" changed";
+        EXPECT_EQ(saved, ValidValue(entry)) << "\"" << entry.name << "\" changed";
     }
 
     // Every value of the record is there with its type and size, and reads back in range.
     void ExpectValidCalculatorRecord()
     {
         const std::map<std::string, RegistryValue> stored = ReadAllValues(CurrentEdition().registryKey);
-        for (const ValueSpec& spec : kValues) {
-            if (spec.key != Key::Calculator || (spec.classicOnly && !CurrentEdition().classic))
+        for (const ValueEntry& entry : kValues) {
+            if (entry.key != Key::Calculator || (entry.classicOnly && !CurrentEdition().classic))
                 continue;
-            const auto it = stored.find(spec.name);
+            const auto it = stored.find(entry.name);
             if (it == stored.end()) {
-                ADD_FAILURE() << "\"" << spec.name << "\" was not saved";
+                ADD_FAILURE() << "\"" << entry.name << "\" was not saved";
                 continue;
             }
             const RegistryValue& value = it->second;
-            EXPECT_EQ(value.type, spec.type) << spec.name;
-            if (value.bytes.size() != spec.size) {
-                ADD_FAILURE() << "\"" << spec.name << "\" was saved with " << value.bytes.size() << " bytes, not "
-                              << spec.size;
+            EXPECT_EQ(value.type, entry.type) << entry.name;
+            if (value.bytes.size() != entry.size) {
+                ADD_FAILURE() << "\"" << entry.name << "\" was saved with " << value.bytes.size() << " bytes, not "
+                              << entry.size;
                 continue;
             }
             const Bytes& b = value.bytes;
-            ExpectKeptAsWritten(spec, b);
-            switch (spec.kind) {
+            ExpectKeptAsWritten(entry, b);
+            switch (entry.kind) {
             case Kind::Flag:
-                EXPECT_LE(b[0], 1) << spec.name;
+                EXPECT_LE(b[0], 1) << entry.name;
                 break;
             case Kind::Numbers:
                 // [2 + 3 =] with the accumulator active: up 5, current 3, accumulator 5.
@@ -476,38 +476,38 @@ protected:
     void ExpectValidLoanRecord()
     {
         const std::map<std::string, RegistryValue> stored = ReadAllValues(CurrentEdition().loanRegistryKey);
-        for (const ValueSpec& spec : kValues) {
-            if (spec.key != Key::Loan || (spec.classicOnly && !CurrentEdition().classic))
+        for (const ValueEntry& entry : kValues) {
+            if (entry.key != Key::Loan || (entry.classicOnly && !CurrentEdition().classic))
                 continue;
-            const auto it = stored.find(spec.name);
+            const auto it = stored.find(entry.name);
             if (it == stored.end()) {
-                ADD_FAILURE() << "loan \"" << spec.name << "\" was not saved";
+                ADD_FAILURE() << "loan \"" << entry.name << "\" was not saved";
                 continue;
             }
             const RegistryValue& value = it->second;
-            EXPECT_EQ(value.type, spec.type) << "loan " << spec.name;
+            EXPECT_EQ(value.type, entry.type) << "loan " << entry.name;
             const Bytes& b = value.bytes;
-            ExpectKeptAsWritten(spec, b);
-            if (spec.kind == Kind::Text) {
+            ExpectKeptAsWritten(entry, b);
+            if (entry.kind == Kind::Text) {
                 // Read again at the next start only when it has its zero, no other, and fits
                 // the 64-byte reading buffer.
-                ASSERT_FALSE(b.empty()) << "loan " << spec.name;
-                EXPECT_EQ(b.back(), 0) << "loan " << spec.name << " lacks its terminating zero";
-                EXPECT_LT(b.size(), 64u) << "loan " << spec.name << " is too long to be read again";
+                ASSERT_FALSE(b.empty()) << "loan " << entry.name;
+                EXPECT_EQ(b.back(), 0) << "loan " << entry.name << " lacks its terminating zero";
+                EXPECT_LT(b.size(), 64u) << "loan " << entry.name << " is too long to be read again";
                 EXPECT_EQ(std::find(b.begin(), b.end(), 0) - b.begin(), static_cast<long>(b.size()) - 1)
-                    << "loan " << spec.name << " holds a zero inside";
-                if (std::string(spec.name) == "Percent" && b.size() >= 2) {
+                    << "loan " << entry.name << " holds a zero inside";
+                if (std::string(entry.name) == "Percent" && b.size() >= 2) {
                     EXPECT_EQ(b[b.size() - 2], '%') << "the saved rate lost its \"%\"";
                 }
                 continue;
             }
-            if (b.size() != spec.size) {
-                ADD_FAILURE() << "loan \"" << spec.name << "\" was saved with " << b.size() << " bytes, not "
-                              << spec.size;
+            if (b.size() != entry.size) {
+                ADD_FAILURE() << "loan \"" << entry.name << "\" was saved with " << b.size() << " bytes, not "
+                              << entry.size;
                 continue;
             }
-            if (spec.kind == Kind::Flag) {
-                EXPECT_LE(b[0], 1) << "loan " << spec.name;
+            if (entry.kind == Kind::Flag) {
+                EXPECT_LE(b[0], 1) << "loan " << entry.name;
             }
         }
     }
@@ -518,7 +518,7 @@ TEST_P(HostileSettingsTest, StartsComputesAndSavesAValidRecord)
     const Case& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     EXPECT_TRUE(OnTheDesktop(Window())) << "the calculator opened off the desktop";
-    if (c.spec->key == Key::Loan) {
+    if (c.entry->key == Key::Loan) {
         // The loan record is read, and written back, only when the loan window opens.
         ASSERT_NO_FATAL_FAILURE(OpenLoan());
         ASSERT_TRUE(Sync(Loan())) << "the loan window does not answer";
@@ -528,7 +528,7 @@ TEST_P(HostileSettingsTest, StartsComputesAndSavesAValidRecord)
     ASSERT_NO_FATAL_FAILURE(ComputeFive());
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
     ExpectValidCalculatorRecord();
-    if (c.spec->key == Key::Loan)
+    if (c.entry->key == Key::Loan)
         ExpectValidLoanRecord();
 }
 
