@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -100,9 +101,11 @@ private:
     HFONT boldFont_ = nullptr;
     HBRUSH backgroundBrush_ = nullptr;
     bool pushing_ = false;
-    // While a paste runs, the state to show is kept here and shown once at its end.
-    bool deferPushes_ = false;
+    // While a paste runs, the state to show and the keys' enabled states are kept here and
+    // shown once at its end.
+    bool deferring_ = false;
     std::optional<CalcState> deferredState_;
+    std::map<int, bool> deferredEnables_;
 };
 
 // Shift and Ctrl as they are now.

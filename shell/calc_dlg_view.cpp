@@ -94,7 +94,7 @@ void CCalcDlg::PushState(const CalcState& state)
 {
     if (!ready_)
         return;
-    if (deferPushes_) {
+    if (deferring_) {
         deferredState_ = state;
         return;
     }
@@ -122,16 +122,20 @@ void CCalcDlg::PushState(const CalcState& state)
 
 void CCalcDlg::Paste(bool copyAfter)
 {
-    // Each typed character refreshes every panel; under a slow window system thousands of
-    // them took seconds, so only the last state is shown.
-    deferPushes_ = true;
+    // Each typed character refreshes every panel and re-enables the keys its value allows;
+    // under a slow window system thousands of them took seconds, so only the last state is
+    // shown.
+    deferring_ = true;
     engine_.PasteText();
-    deferPushes_ = false;
+    deferring_ = false;
     if (deferredState_) {
         const CalcState last = *deferredState_;
         deferredState_.reset();
         PushState(last);
     }
+    for (const auto& [id, enabled] : deferredEnables_)
+        EnableKey(id, enabled);
+    deferredEnables_.clear();
     if (copyAfter)
         engine_.CopyValue();
 }
@@ -144,6 +148,10 @@ void CCalcDlg::RepaintControl(int id)
 
 void CCalcDlg::EnableKey(int id, bool enabled)
 {
+    if (deferring_) {
+        deferredEnables_[id] = enabled;
+        return;
+    }
     HWND control = Item(id);
     if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enabled)
         EnableWindow(control, enabled ? TRUE : FALSE);
@@ -151,6 +159,11 @@ void CCalcDlg::EnableKey(int id, bool enabled)
 
 bool CCalcDlg::IsKeyEnabled(int id)
 {
+    if (deferring_) {
+        const auto it = deferredEnables_.find(id);
+        if (it != deferredEnables_.end())
+            return it->second;
+    }
     HWND control = Item(id);
     return control != nullptr && IsWindowEnabled(control) != FALSE;
 }
