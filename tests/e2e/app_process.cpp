@@ -1,5 +1,7 @@
 #include "app_process.h"
 
+#include <tlhelp32.h>
+
 #include "wait.h"
 
 namespace e2e {
@@ -162,15 +164,20 @@ HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, 
     return window;
 }
 
-int KillProcessesWithWindowTitled(const std::string& title)
+int KillProcessesRunning(const std::string& exePath)
 {
+    const size_t slash = exePath.find_last_of("\\/");
+    const std::string name = slash == std::string::npos ? exePath : exePath.substr(slash + 1);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
     int killed = 0;
-    for (HWND hwnd : TopLevelWindowsTitled(title)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid == 0 || pid == GetCurrentProcessId())
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (entry.th32ProcessID == GetCurrentProcessId() || lstrcmpiA(entry.szExeFile, name.c_str()) != 0)
             continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
             if (TerminateProcess(process, 1)) {
                 WaitForSingleObject(process, 10000);
                 ++killed;
@@ -178,6 +185,7 @@ int KillProcessesWithWindowTitled(const std::string& title)
             CloseHandle(process);
         }
     }
+    CloseHandle(snapshot);
     return killed;
 }
 

@@ -56,8 +56,9 @@ std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title);
 // than `except`, that answers messages; null when none does within the timeout.
 HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, HWND except = nullptr);
 
-// Ends every process that owns a top-level window with this title: leftovers of an earlier,
-// failed run. Returns how many it ended.
-int KillProcessesWithWindowTitled(const std::string& title);
+// Ends every process that runs the program at `exePath` (matched by its file name), with or
+// without a window: leftovers of a failed test or run, which would make every start exit at
+// once and, still holding the test's output, keep ctest waiting. Returns how many it ended.
+int KillProcessesRunning(const std::string& exePath);
 
 } // namespace e2e

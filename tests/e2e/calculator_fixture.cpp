@@ -16,7 +16,7 @@ constexpr DWORD kCloseTimeoutMs = 10000;
 void CalculatorTest::SetUp()
 {
     // A calculator left running would make every start exit at once (one instance only).
-    KillProcessesWithWindowTitled(CurrentEdition().title);
+    KillProcessesRunning(CurrentOptions().exePath);
     ResetSettings();
 }
 
@@ -24,7 +24,7 @@ void CalculatorTest::TearDown()
 {
     if (app_.Running())
         app_.Close(kCloseTimeoutMs);
-    KillProcessesWithWindowTitled(CurrentEdition().title);
+    KillProcessesRunning(CurrentOptions().exePath);
 }
 
 void CalculatorTest::ResetSettings()

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app_process.h"
 #include "e2e_options.h"
 
 int main(int argc, char** argv)
@@ -12,5 +13,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "e2e_tests: %s\n", error.c_str());
         return 2;
     }
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Nothing the run started may outlive it.
+    e2e::KillProcessesRunning(e2e::CurrentOptions().exePath);
+    return result;
 }
