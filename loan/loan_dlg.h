@@ -1,7 +1,4 @@
 #pragma once
-#include <memory>
-#include <vector>
-
 #include "painted_controls.h"
 #include "dialog.h"
 #include "loan_entry.h"

@@ -1,6 +1,5 @@
 #pragma once
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <utility>
 
 #include "command_ids.h"
 #include "resource_ids.h"
@@ -70,13 +71,13 @@ ControlSelections CCalcDlg::ReadSelections()
 {
     ControlSelections read;
     // The controls still show the state from before a paste; what they will show is here.
-    if (deferredState_) {
-        read.nXWindow = deferredState_->nXWindow;
-        read.nActiveReg = deferredState_->nActiveReg;
-        read.nBase = deferredState_->nBase;
-        read.nAngle = deferredState_->nAngle;
-        read.bIntegerInput = deferredState_->bIntegerInput;
-        read.nPrecisionEdit = deferredState_->nPrecisionEdit;
+    if (const CalcState* shown = deferredState_ ? &*deferredState_ : nullptr) {
+        read.nXWindow = shown->nXWindow;
+        read.nActiveReg = shown->nActiveReg;
+        read.nBase = shown->nBase;
+        read.nAngle = shown->nAngle;
+        read.bIntegerInput = shown->bIntegerInput;
+        read.nPrecisionEdit = shown->nPrecisionEdit;
         return read;
     }
     read.nXWindow = CheckedIndex(Handle(), kXWindowGroup);
@@ -128,14 +129,10 @@ void CCalcDlg::Paste(bool copyAfter)
     deferring_ = true;
     engine_.PasteText();
     deferring_ = false;
-    if (deferredState_) {
-        const CalcState last = *deferredState_;
-        deferredState_.reset();
-        PushState(last);
-    }
-    for (const auto& [id, enabled] : deferredEnables_)
+    if (const std::optional<CalcState> last = std::exchange(deferredState_, std::nullopt))
+        PushState(*last);
+    for (const auto& [id, enabled] : std::exchange(deferredEnables_, {}))
         EnableKey(id, enabled);
-    deferredEnables_.clear();
     if (copyAfter)
         engine_.CopyValue();
 }
