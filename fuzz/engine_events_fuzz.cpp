@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc_engine_ext.h"
+#include "fake_clipboard.h"
 #include "fuzz_calc_view.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
@@ -163,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.bClearByEscape = (header >> 5) & 1;
 
     FuzzCalcView view;
-    FuzzClipboard clipboard;
+    FakeClipboard clipboard;
     CalcEngineExt engine(view, clipboard, options, edition);
     view.engine = &engine;
     CalcState& s = engine.State();

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "calc_engine_ext.h"
+#include "fake_calc_view.h"
 #include "fuzz_check.h"
 
 // The calculator window for the fuzzer: what tests/unit/fake_calc_view.h does, minus the
@@ -31,12 +32,7 @@ public:
     void PushState(const CalcState& state) override
     {
         shown = state;
-        controls.nXWindow = state.nXWindow;
-        controls.nActiveReg = state.nActiveReg;
-        controls.nBase = state.nBase;
-        controls.nAngle = state.nAngle;
-        controls.bIntegerInput = state.bIntegerInput;
-        controls.nPrecisionEdit = state.nPrecisionEdit;
+        controls = SelectionsShowing(state);
     }
 
     void RepaintControl(int id) override { CheckId(id); }
@@ -100,25 +96,4 @@ private:
     }
 
     bool enabled_[kLastId - kFirstId + 1] = {};
-};
-
-class FuzzClipboard : public IClipboard {
-public:
-    std::string text;
-    bool open = true;  // false: another program holds it open
-
-    bool PutText(const std::string& value) override
-    {
-        if (!open)
-            return false;
-        text = value;
-        return true;
-    }
-    bool GetText(std::string& value) override
-    {
-        if (!open)
-            return false;
-        value = text;
-        return true;
-    }
 };

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "fake_clipboard.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "loan_entry.h"
@@ -23,24 +24,6 @@ public:
     {
         FUZZ_CHECK((repaintPanels & ~kLoanPanelAll) == 0, "repaint mask " + std::to_string(repaintPanels));
         shown = display;
-    }
-};
-
-class FuzzClipboard : public IClipboard {
-public:
-    std::string text;
-    bool open = true;
-    bool PutText(const std::string& value) override
-    {
-        if (open)
-            text = value;
-        return open;
-    }
-    bool GetText(std::string& value) override
-    {
-        if (open)
-            value = text;
-        return open;
     }
 };
 
@@ -102,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
     FuzzLoanView view;
-    FuzzClipboard clipboard;
+    FakeClipboard clipboard;
     LoanEntry entry(view, clipboard);
     SeparatorLimits limits;
 

@@ -11,6 +11,7 @@
 #include "loan_settings.h"
 #include "memory_registry.h"
 #include "registry_values.h"
+#include "sample_records.h"
 #include "settings_store.h"
 #include "state_rules.h"
 
@@ -42,8 +43,6 @@ const char* const kLoanValues[] = {
     "Percent",
 };
 
-// The colours the window sets before it loads (COLOR_WINDOW, COLOR_BTNFACE).
-constexpr SystemColors kSystem{0xFFFFFF, 0xC0C0C0};
 // A loan text is taken only when shorter than this, its terminating zero included.
 constexpr size_t kLoanTextCapacity = 64;
 
@@ -75,18 +74,7 @@ bool SameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-struct CalcRecord {
-    explicit CalcRecord(Edition e) : edition(e) { SetDefaultColors(settings.colors, kSystem); }
-    void Load(IRegistry& registry) { LoadSettings(registry, edition, settings, state, shared); }
-    void Save(IRegistry& registry) { SaveSettings(registry, edition, settings, state, shared); }
-
-    Edition edition;
-    CalcSettings settings;
-    CalcState state;
-    SharedSettings shared;
-};
-
-void CheckCalcRecord(const CalcRecord& r)
+void CheckCalcRecord(const Record& r)
 {
     const CalcSettings& c = r.settings;
     const CalcState& s = r.state;
@@ -111,7 +99,7 @@ void CheckCalcRecord(const CalcRecord& r)
     FUZZ_CHECK(s.nAfter >= 0 && s.nAfter <= kMaxAfter, selectors);
 }
 
-void CheckSameCalcRecord(const CalcRecord& a, const CalcRecord& b)
+void CheckSameCalcRecord(const Record& a, const Record& b)
 {
     const CalcSettings& x = a.settings;
     const CalcSettings& y = b.settings;
@@ -207,7 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(IsFlag(bigFont), "Big Font before the window " + std::to_string(bigFont));
     FUZZ_CHECK(IsFlag(ReadBigFontFlag(stored, LoanSettingsKey(edition))), "loan Big Font");
 
-    CalcRecord calc(edition);
+    Record calc(edition);
     calc.Load(stored);
     CheckCalcRecord(calc);
     LoanSettings loan = FreshLoanRecord();
@@ -218,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MemoryRegistry saved;
     calc.Save(saved);
     SaveLoanSettings(saved, edition, loan);
-    CalcRecord calcAgain(edition);
+    Record calcAgain(edition);
     calcAgain.Load(saved);
     CheckSameCalcRecord(calc, calcAgain);
     LoanSettings loanAgain = FreshLoanRecord();

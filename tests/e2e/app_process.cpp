@@ -164,20 +164,28 @@ HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, 
     return window;
 }
 
-int KillProcessesRunning(const std::string& exePath)
+std::vector<DWORD> ProcessesRunning(const std::string& exePath)
 {
     const size_t slash = exePath.find_last_of("\\/");
     const std::string name = slash == std::string::npos ? exePath : exePath.substr(slash + 1);
+    std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    int killed = 0;
+        return ids;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        if (entry.th32ProcessID == GetCurrentProcessId() || lstrcmpiA(entry.szExeFile, name.c_str()) != 0)
-            continue;
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (entry.th32ProcessID != GetCurrentProcessId() && lstrcmpiA(entry.szExeFile, name.c_str()) == 0)
+            ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+int KillProcessesRunning(const std::string& exePath)
+{
+    int killed = 0;
+    for (DWORD id : ProcessesRunning(exePath)) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
             if (TerminateProcess(process, 1)) {
                 WaitForSingleObject(process, 10000);
                 ++killed;
@@ -185,7 +193,6 @@ int KillProcessesRunning(const std::string& exePath)
             CloseHandle(process);
         }
     }
-    CloseHandle(snapshot);
     return killed;
 }
 

@@ -56,6 +56,10 @@ std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title);
 // than `except`, that answers messages; null when none does within the timeout.
 HWND WaitForProcessWindow(DWORD pid, const std::string& title, DWORD timeoutMs, HWND except = nullptr);
 
+// The ids of the processes other than the driver that run the program at `exePath` (matched
+// by its file name, so a bare file name will do).
+std::vector<DWORD> ProcessesRunning(const std::string& exePath);
+
 // Ends every process that runs the program at `exePath` (matched by its file name), with or
 // without a window: leftovers of a failed test or run, which would make every start exit at
 // once and, still holding the test's output, keep ctest waiting. Returns how many it ended.

@@ -39,8 +39,7 @@ TEST_F(BigFontTest, RoundTripKeepsNumbersViewAndPlace)
     ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 1, IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3,
                                     IDC_KEY_EQUALS, IDC_KEY_DIGIT0 + 4, IDC_KEY_VIEW}));
     ASSERT_TRUE(WaitForControlText(Window(), IDC_KEY_VIEW, "<"));
-    ASSERT_TRUE(SetWindowPos(Window(), nullptr, 150, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-    ASSERT_TRUE(WaitUntil([&] { return WindowRect(Window()).left == 150 && WindowRect(Window()).top == 100; }));
+    ASSERT_TRUE(MoveWindowTo(Window(), 150, 100));
     const RECT small = WindowRect(Window());
     ASSERT_EQ(DialogFontHeight(), FontHeightForPoints(8)) << "the first start is not on the 8-point template";
 

@@ -9,34 +9,6 @@ namespace e2e {
 
 namespace {
 
-bool WriteWholeFile(const std::string& windowsPath, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& windowsPath)
-{
-    HANDLE file = CreateFileA(windowsPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 // A single-quoted word for sh.
 std::string Quoted(const std::string& text)
 {
@@ -64,7 +36,7 @@ std::optional<std::string> RunHostShell(const std::string& script, DWORD timeout
     // The output appears under its final name only once the command is done.
     const std::string wrapped = "{\n" + script + "\n} >" + Quoted(partial.hostPath) + " 2>/dev/null\nmv " +
                                 Quoted(partial.hostPath) + " " + Quoted(output.hostPath) + "\n";
-    if (!WriteWholeFile(scriptFile.windowsPath, wrapped))
+    if (!WriteWholeFile(scriptFile.windowsPath, wrapped.data(), wrapped.size()))
         return std::nullopt;
 
     const std::string shell = ToWindowsPath("/bin/sh");
@@ -105,7 +77,7 @@ std::optional<std::string> ReadXClipboard()
 bool OfferXClipboard(const std::string& text)
 {
     const SharedFile source = NewSharedFile(".txt");
-    if (!WriteWholeFile(source.windowsPath, text))
+    if (!WriteWholeFile(source.windowsPath, text.data(), text.size()))
         return false;
     // xclip takes the selection, then leaves a child behind that serves it and returns.
     const std::optional<std::string> out = RunHostShell("xclip -selection clipboard -i " + Quoted(source.hostPath) +

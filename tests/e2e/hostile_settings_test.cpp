@@ -89,28 +89,11 @@ const ValueEntry kValues[] = {
     {Key::Loan, "Percent", REG_SZ, 0, Kind::Text, false},
 };
 
-// A text as REG_SZ stores it: with its terminating zero.
-Bytes TextBytes(const std::string& text)
-{
-    Bytes bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
-Bytes Words(std::initializer_list<uint32_t> words)
-{
-    Bytes bytes;
-    for (uint32_t word : words)
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<uint8_t>(word >> (8 * i)));
-    return bytes;
-}
-
 Bytes RepeatedWord(uint32_t word, size_t count)
 {
     Bytes bytes;
     for (size_t i = 0; i < count; ++i) {
-        const Bytes one = Words({word});
+        const Bytes one = DwordBytes(word);
         bytes.insert(bytes.end(), one.begin(), one.end());
     }
     return bytes;
@@ -223,8 +206,8 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
     add(entry.type == REG_DWORD ? "AsBinary" : "AsDword", entry.type == REG_DWORD ? REG_BINARY : REG_DWORD, valid);
     add("AllFF", entry.type, Bytes(entry.size, 0xFF));
 
-    constexpr uint32_t kMin = 0x80000000u;
-    constexpr uint32_t kMax = 0x7FFFFFFFu;
+    constexpr int32_t kMin = INT32_MIN;
+    constexpr int32_t kMax = INT32_MAX;
     switch (entry.kind) {
     case Kind::Colors:
         add("TopBytesSet", entry.type, RepeatedWord(0xFF000000u, entry.size / 4));
@@ -234,8 +217,8 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("High", entry.type, {0x80});
         break;
     case Kind::Position:
-        add("IntMin", entry.type, Words({kMin, kMin}));
-        add("IntMax", entry.type, Words({kMax, kMax}));
+        add("IntMin", entry.type, Int32Bytes({kMin, kMin}));
+        add("IntMax", entry.type, Int32Bytes({kMax, kMax}));
         add("FarOff", entry.type, Int32Bytes({100000, -100000}));
         add("OneHalfUnset", entry.type, Int32Bytes({-1, 300}));
         break;
@@ -252,19 +235,19 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("Huge", entry.type, Doubles4(1e300));
         break;
     case Kind::Context:
-        add("IntMin", entry.type, Words({kMin, kMin, kMin, kMin, kMin}));
-        add("IntMax", entry.type, Words({kMax, kMax, kMax, kMax, kMax}));
+        add("IntMin", entry.type, Int32Bytes({kMin, kMin, kMin, kMin, kMin}));
+        add("IntMax", entry.type, Int32Bytes({kMax, kMax, kMax, kMax, kMax}));
         add("JustOutOfRange", entry.type, Int32Bytes({2, 2, 4, 2, 2139 + 100}));
         add("Negative", entry.type, Int32Bytes({-1, -1, -1, -1, -1}));
         add("LastOpEquals", entry.type, Int32Bytes({0, 0, 0, 0, IDC_KEY_EQUALS}));
         break;
     case Kind::Counter:
-        add("IntMax", entry.type, Words({kMax}));
+        add("IntMax", entry.type, Int32Bytes({kMax}));
         break;
     case Kind::Scale:
     case Kind::After:
-        add("IntMin", entry.type, Words({kMin}));
-        add("IntMax", entry.type, Words({kMax}));
+        add("IntMin", entry.type, Int32Bytes({kMin}));
+        add("IntMax", entry.type, Int32Bytes({kMax}));
         add("Precision255", entry.type, DwordBytes(255));
         add("Zero", entry.type, DwordBytes(0));
         add("Negative", entry.type, Int32Bytes({-1}));

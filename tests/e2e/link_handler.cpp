@@ -1,25 +1,16 @@
 #include "link_handler.h"
 
+#include "app_process.h"
 #include "host_shell.h"
+#include "wine_paths.h"
 
 #include <windows.h>
-
-#include <tlhelp32.h>
 
 namespace e2e {
 
 namespace {
 
 constexpr const char* kRecorderName = "e2e_link_recorder.exe";
-
-std::string DriverFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    folder.erase(folder.find_last_of("\\/") + 1);
-    return folder;
-}
 
 std::optional<std::string> ReadDefaultValue(HKEY root, const std::string& subkey)
 {
@@ -95,16 +86,7 @@ RecordingLinkHandler::~RecordingLinkHandler()
 std::vector<std::string> RecordingLinkHandler::Recorded() const
 {
     std::vector<std::string> lines;
-    HANDLE file = CreateFileA(recordPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return lines;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
+    const std::string bytes = ReadWholeFile(recordPath_).value_or(std::string());
     size_t start = 0;
     for (size_t end = bytes.find('\n'); end != std::string::npos; end = bytes.find('\n', start)) {
         lines.push_back(bytes.substr(start, end - start));
@@ -115,17 +97,7 @@ std::vector<std::string> RecordingLinkHandler::Recorded() const
 
 int RunningLinkRecorders()
 {
-    int running = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, kRecorderName) == 0)
-            ++running;
-    CloseHandle(snapshot);
-    return running;
+    return static_cast<int>(ProcessesRunning(kRecorderName).size());
 }
 
 } // namespace e2e

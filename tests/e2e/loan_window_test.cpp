@@ -17,13 +17,6 @@
 namespace e2e {
 namespace {
 
-Bytes StringValue(const std::string& text)
-{
-    Bytes bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
 class LoanWindowTest : public LoanTest {
 protected:
     testing::AssertionResult LoanChecksAre(bool exit, bool clear)
@@ -77,9 +70,9 @@ TEST_F(LoanWindowTest, CtrlLOpensTheDefaultLoanAndDisablesTheCalculator)
     }
 
     ASSERT_NO_FATAL_FAILURE(CloseLoan());
-    EXPECT_EQ(ReadLoanSetting("Amount"), (RegistryValue{REG_SZ, StringValue("1000")}));
-    EXPECT_EQ(ReadLoanSetting("Percent"), (RegistryValue{REG_SZ, StringValue("10%")}));
-    EXPECT_EQ(ReadLoanSetting("Months"), (RegistryValue{REG_SZ, StringValue("12")}));
+    EXPECT_EQ(ReadLoanSetting("Amount"), (RegistryValue{REG_SZ, TextBytes("1000")}));
+    EXPECT_EQ(ReadLoanSetting("Percent"), (RegistryValue{REG_SZ, TextBytes("10%")}));
+    EXPECT_EQ(ReadLoanSetting("Months"), (RegistryValue{REG_SZ, TextBytes("12")}));
     // The calculator takes clicks and typing again.
     ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
@@ -133,8 +126,7 @@ TEST_F(LoanWindowTest, SystemMenuHoldsTheLoanOptions)
 TEST_F(LoanWindowTest, ReopensWhereItWasClosed)
 {
     ASSERT_NO_FATAL_FAILURE(OpenLoan());
-    ASSERT_TRUE(SetWindowPos(Loan(), nullptr, 240, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-    ASSERT_TRUE(WaitUntil([&] { return WindowRect(Loan()).left == 240 && WindowRect(Loan()).top == 130; }));
+    ASSERT_TRUE(MoveWindowTo(Loan(), 240, 130));
     ASSERT_NO_FATAL_FAILURE(CloseLoan());
     EXPECT_EQ(ReadLoanSetting("x,y"), (RegistryValue{REG_BINARY, Int32Bytes({240, 130})}));
     ASSERT_NO_FATAL_FAILURE(OpenLoan());
@@ -172,8 +164,8 @@ TEST_F(LoanWindowTest, EscapeOptionsAreExclusiveAndAct)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(Loan()); })) << "Exit on Escape did not close the loan window";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_TRUE(app_.Running()) << "Escape in the loan window ended the calculator";
-    EXPECT_EQ(ReadLoanSetting("Amount"), (RegistryValue{REG_SZ, StringValue("5")}));
-    EXPECT_EQ(ReadLoanSetting("Percent"), (RegistryValue{REG_SZ, StringValue("%")}));
+    EXPECT_EQ(ReadLoanSetting("Amount"), (RegistryValue{REG_SZ, TextBytes("5")}));
+    EXPECT_EQ(ReadLoanSetting("Percent"), (RegistryValue{REG_SZ, TextBytes("%")}));
 }
 
 TEST_F(LoanWindowTest, BigFontRoundTripKeepsInputsAndPlace)
@@ -182,8 +174,7 @@ TEST_F(LoanWindowTest, BigFontRoundTripKeepsInputsAndPlace)
     ASSERT_TRUE(BringToForeground(Loan()));
     ASSERT_TRUE(TypeText("5"));
     ASSERT_TRUE(LoanReads(IDC_LOAN_AMOUNT, "10 005"));
-    ASSERT_TRUE(SetWindowPos(Loan(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-    ASSERT_TRUE(WaitUntil([&] { return WindowRect(Loan()).left == 200 && WindowRect(Loan()).top == 150; }));
+    ASSERT_TRUE(MoveWindowTo(Loan(), 200, 150));
     const RECT small = WindowRect(Loan());
     ASSERT_EQ(LoanFontHeight(), FontHeightForPoints(8));
 

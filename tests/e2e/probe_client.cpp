@@ -2,6 +2,7 @@
 
 #include "key_state_probe_protocol.h"
 #include "window_controls.h"
+#include "wine_paths.h"
 
 #include <string>
 
@@ -9,13 +10,7 @@ namespace e2e {
 
 HMODULE ProbeLibrary()
 {
-    static HMODULE library = [] {
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, sizeof path);
-        std::string folder(path);
-        folder.erase(folder.find_last_of("\\/") + 1);
-        return LoadLibraryA((folder + kKeyStateProbeLibrary).c_str());
-    }();
+    static HMODULE library = LoadLibraryA((DriverFolder() + kKeyStateProbeLibrary).c_str());
     return library;
 }
 

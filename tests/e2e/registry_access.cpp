@@ -100,4 +100,11 @@ Bytes DwordBytes(uint32_t value)
     return Int32Bytes({static_cast<int32_t>(value)});
 }
 
+Bytes TextBytes(const std::string& text)
+{
+    Bytes bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
 } // namespace e2e

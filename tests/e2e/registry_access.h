@@ -38,5 +38,7 @@ std::map<std::string, RegistryValue> ReadAllValues(const std::string& subkey);
 Bytes DoubleBytes(std::initializer_list<double> values);
 Bytes Int32Bytes(std::initializer_list<int32_t> values);
 Bytes DwordBytes(uint32_t value);
+// A text as REG_SZ stores it: with its terminating zero.
+Bytes TextBytes(const std::string& text);
 
 } // namespace e2e

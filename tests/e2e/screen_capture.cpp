@@ -4,6 +4,7 @@
 #include "png_writer.h"
 #include "wait.h"
 #include "window_controls.h"
+#include "wine_paths.h"
 
 #include <cstdlib>
 #include <map>
@@ -181,15 +182,7 @@ bool SavePng(const Image& image, const std::string& path)
         rgb.push_back(GetBValue(p));
     }
     const std::vector<uint8_t> png = EncodePng(image.width, image.height, rgb);
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, png.data(), static_cast<DWORD>(png.size()), &written, nullptr) &&
-                    written == png.size();
-    CloseHandle(file);
-    return ok;
+    return WriteWholeFile(path, png.data(), png.size());
 }
 
 } // namespace e2e

@@ -24,26 +24,31 @@ namespace {
 constexpr const char* kClassicKey = "Software\\Brimwold\\Tallyra\\Classic";
 constexpr const char* kClassicLoanKey = "Software\\Brimwold\\Loan Calculator\\Classic";
 
-class StyledEditionTest : public CalculatorTest {
+// A fixture of either kind, skipped in the Classic edition, that starts and ends with neither
+// Classic key present.
+template <class Fixture>
+class StyledOnly : public Fixture {
 protected:
     void SetUp() override
     {
-        if (CurrentEdition().classic)
+        if (this->CurrentEdition().classic)
             GTEST_SKIP() << "Styled edition only";
-        CalculatorTest::SetUp();
+        Fixture::SetUp();
         ASSERT_TRUE(DeleteKeyTree(kClassicKey));
         ASSERT_TRUE(DeleteKeyTree(kClassicLoanKey));
     }
 
     void TearDown() override
     {
-        CalculatorTest::TearDown();
-        if (CurrentEdition().classic)
+        Fixture::TearDown();
+        if (this->CurrentEdition().classic)
             return;
         DeleteKeyTree(kClassicKey);
         DeleteKeyTree(kClassicLoanKey);
     }
 };
+
+class StyledEditionTest : public StyledOnly<CalculatorTest> {};
 
 // Colours and options the Classic edition stored do not reach a first start of the Styled
 // edition, and the Styled edition leaves the Classic key as it found it.
@@ -132,26 +137,7 @@ TEST_F(StyledEditionTest, CtrlAndShiftBackspaceClearTheMemory)
     EXPECT_EQ(ControlText(Window(), IDC_PANEL_CURRENT), "42");
 }
 
-class StyledLoanTest : public LoanTest {
-protected:
-    void SetUp() override
-    {
-        if (CurrentEdition().classic)
-            GTEST_SKIP() << "Styled edition only";
-        LoanTest::SetUp();
-        ASSERT_TRUE(DeleteKeyTree(kClassicKey));
-        ASSERT_TRUE(DeleteKeyTree(kClassicLoanKey));
-    }
-
-    void TearDown() override
-    {
-        LoanTest::TearDown();
-        if (CurrentEdition().classic)
-            return;
-        DeleteKeyTree(kClassicKey);
-        DeleteKeyTree(kClassicLoanKey);
-    }
-};
+class StyledLoanTest : public StyledOnly<LoanTest> {};
 
 // The Styled loan window's title and settings key, and no soft-keys or bold-keys value in it.
 TEST_F(StyledLoanTest, LoanWindowHasItsOwnTitleAndKey)

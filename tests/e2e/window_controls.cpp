@@ -109,6 +109,16 @@ RECT ControlRect(HWND dialog, int id)
     return WindowRect(Control(dialog, id));
 }
 
+bool MoveWindowTo(HWND hwnd, int x, int y)
+{
+    if (!SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+        return false;
+    return WaitUntil([&] {
+        const RECT r = WindowRect(hwnd);
+        return r.left == x && r.top == y;
+    });
+}
+
 bool PostSystemCommand(HWND hwnd, UINT command)
 {
     return PostMessageA(hwnd, WM_SYSCOMMAND, command, 0) != FALSE;

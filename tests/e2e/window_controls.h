@@ -49,6 +49,10 @@ inline LONG Height(const RECT& r)
 }
 RECT ControlRect(HWND dialog, int id);
 
+// Moves the window's top-left corner to (x, y) from outside, as a drag by the title bar moves
+// it (the window hears WM_MOVE), and waits until it stands there.
+bool MoveWindowTo(HWND hwnd, int x, int y);
+
 // Posts a system command, as choosing it from the system menu or its accelerator does.
 bool PostSystemCommand(HWND hwnd, UINT command);
 

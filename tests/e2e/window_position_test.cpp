@@ -1,7 +1,6 @@
 // The window's place is stored as "x,y" (two little-endian int32: left, top of the outer
 // frame) and taken again at the next start.
 #include "calculator_fixture.h"
-#include "wait.h"
 #include "window_controls.h"
 
 namespace e2e {
@@ -19,12 +18,7 @@ TEST_F(CalculatorTest, OpensAtStoredPosition)
 TEST_F(CalculatorTest, MovedWindowStoresItsPlaceOnClose)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
-    // Moved from outside, as a drag by the title bar moves it: the window hears WM_MOVE.
-    ASSERT_TRUE(SetWindowPos(Window(), nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-    ASSERT_TRUE(WaitUntil([&] {
-        const RECT r = WindowRect(Window());
-        return r.left == 200 && r.top == 150;
-    }));
+    ASSERT_TRUE(MoveWindowTo(Window(), 200, 150));
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
 
     const std::optional<RegistryValue> place = ReadSetting("x,y");

@@ -7,12 +7,7 @@
 void FakeCalcView::PushState(const CalcState& state)
 {
     shown = state;
-    controls.nXWindow = state.nXWindow;
-    controls.nActiveReg = state.nActiveReg;
-    controls.nBase = state.nBase;
-    controls.nAngle = state.nAngle;
-    controls.bIntegerInput = state.bIntegerInput;
-    controls.nPrecisionEdit = state.nPrecisionEdit;
+    controls = SelectionsShowing(state);
     ++pushes;
 }
 
@@ -49,23 +44,6 @@ void FakeCalcView::SetExtendedView(bool on)
         return;
     extended = on;
     engine->ViewSwitched(on);
-}
-
-bool FakeClipboard::PutText(const std::string& value)
-{
-    if (!open)
-        return false;
-    text = value;
-    ++puts;
-    return true;
-}
-
-bool FakeClipboard::GetText(std::string& value)
-{
-    if (!open)
-        return false;
-    value = text;
-    return true;
 }
 
 Calc::Calc(Edition edition) : engine(view, clipboard, options, edition)

@@ -9,21 +9,11 @@
 #include "color_categories.h"
 #include "color_dialog_rules.h"
 #include "color_plan.h"
+#include "distinct_scheme.h"
 
 namespace {
 
 const PreviewSystemColors kSystem{0xF0F0F0, 0xC0C0C0, 0x101010};
-
-ColorScheme Scheme()
-{
-    ColorScheme s;
-    // Distinct colours, so each result tells where its colour came from.
-    for (size_t i = 0; i < kBasicColorCount; ++i)
-        s.crBasicColors[i] = 0x100000 + static_cast<Color>(i);
-    for (size_t i = 0; i < kExtendedColorCount; ++i)
-        s.crExtendedColors[i] = 0x200000 + static_cast<Color>(i);
-    return s;
-}
 
 const ColorCategory& Row(const std::vector<ColorGroup>& groups, const std::string& name)
 {
@@ -56,7 +46,7 @@ CategorySelection Select(const ColorCategory& row, int backgroundCheck)
 
 TEST(SelectCategory, ABackgroundOnlyRowEditsItsBackgroundOnTheEditBoxSample)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const auto groups = BuildColorGroups(s, Edition::Classic);
     for (const char* name : {"Dialog Background", "Button Background"}) {
         SCOPED_TRACE(name);
@@ -78,7 +68,7 @@ TEST(SelectCategory, ABackgroundOnlyRowEditsItsBackgroundOnTheEditBoxSample)
 
 TEST(SelectCategory, AKeyRowEditsItsTextOnTheSystemButtonFace)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const auto groups = BuildColorGroups(s, Edition::Classic);
     const struct {
         const char* name;
@@ -109,7 +99,7 @@ TEST(SelectCategory, AKeyRowEditsItsTextOnTheSystemButtonFace)
 
 TEST(SelectCategory, ATwoColourRowEditsWhatTheBackgroundColorBoxSays)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const auto groups = BuildColorGroups(s, Edition::Classic);
     const ColorCategory& enter = Row(groups, "Enter Window");
 
@@ -133,7 +123,7 @@ TEST(SelectCategory, ATwoColourRowEditsWhatTheBackgroundColorBoxSays)
 
 TEST(SelectCategory, TheBackgroundColorBoxKeepsItsStateBetweenTwoColourRows)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const auto groups = BuildColorGroups(s, Edition::Classic);
     CategorySelection sel = Select(Row(groups, "Enter Window"), 1);
     sel = SelectCategory(Row(groups, "Mem"), sel.backgroundCheck, sel.previews, sel.chooserColor, kSystem);
@@ -212,13 +202,13 @@ TEST(SelectCategory, ARowWithoutColoursLeavesTheChooserAndTheSamplesAlone)
 
 TEST(StoreCategoryColor, TheTextSlotUnlessABackgroundIsEdited)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     auto groups = BuildColorGroups(s, Edition::Classic);
     ColorCategory& enter = Row(groups, "Enter Window");
 
     StoreCategoryColor(enter, Select(enter, 0).previews, 0x00ABCD);
     EXPECT_EQ(s.crBasicColors[kEnterText], 0x00ABCDu);
-    EXPECT_EQ(s.crBasicColors[kEnterBack], Scheme().crBasicColors[kEnterBack]);
+    EXPECT_EQ(s.crBasicColors[kEnterBack], DistinctScheme().crBasicColors[kEnterBack]);
 
     StoreCategoryColor(enter, Select(enter, 1).previews, 0x00DCBA);
     EXPECT_EQ(s.crBasicColors[kEnterBack], 0x00DCBAu);
@@ -235,7 +225,7 @@ TEST(StoreCategoryColor, TheTextSlotUnlessABackgroundIsEdited)
 
 TEST(StoreCategoryColor, RowsSharingASlotEditOneColour)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     auto groups = BuildColorGroups(s, Edition::Classic);
     ColorCategory& acc = Row(groups, "Acc");
     StoreCategoryColor(acc, Select(acc, 0).previews, 0x0000AA);
@@ -355,7 +345,7 @@ TEST(RememberedCategories, ARowThatIsNotThereIsTheFirst)
 
 TEST(ColorGroupsInTheDialog, TheStyledEditionListsOneGroupWithoutTheKeyBackground)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const auto groups = BuildColorGroups(s, Edition::Styled);
     ASSERT_EQ(groups.size(), 1u);
     EXPECT_STREQ(groups[0].name, "Text & Back");

@@ -8,21 +8,11 @@
 #include "color_math.h"
 #include "color_plan.h"
 #include "control_ids.h"
+#include "distinct_scheme.h"
 
 namespace {
 
 const SystemColors kSystem{0xFFFFFF, 0xC0C0C0};
-
-ColorScheme Scheme()
-{
-    ColorScheme s;
-    // Distinct colours, so each target tells where its colour came from.
-    for (size_t i = 0; i < kBasicColorCount; ++i)
-        s.crBasicColors[i] = 0x100000 + static_cast<Color>(i);
-    for (size_t i = 0; i < kExtendedColorCount; ++i)
-        s.crExtendedColors[i] = 0x200000 + static_cast<Color>(i);
-    return s;
-}
 
 // The last colour a plan gives a control, or 0xFFFFFFFF when it gives none.
 Color Last(const std::vector<ColorTarget>& plan, int id, bool background)
@@ -40,7 +30,7 @@ constexpr Color kNone = 0xFFFFFFFFu;
 
 TEST(ColorPlan, EverythingTakesItsColourWithTheAccumulatorActive)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     EXPECT_EQ(Last(plan, kDialogBackground, true), s.crBasicColors[kDialogBack]);
     EXPECT_EQ(Last(plan, IDC_KEY_DIGIT0 + 5, true), s.crBasicColors[kKeyBack]);
@@ -72,7 +62,7 @@ TEST(ColorPlan, EverythingTakesItsColourWithTheAccumulatorActive)
 
 TEST(ColorPlan, RegisterColoursFollowTheActiveOperand)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     const ColorContext memory{kSystem, 1, IDC_KEY_EQUALS, 1, false, Edition::Classic};
     const auto acc = PlanColors(s, kBasicPart | 0x20, memory);
     EXPECT_EQ(Last(acc, IDC_PANEL_RESULT, false), kNone);  // the accumulator is not in the up window
@@ -86,7 +76,7 @@ TEST(ColorPlan, RegisterColoursFollowTheActiveOperand)
 
 TEST(ColorPlan, WithoutEitherPartBitNoTextOrKeyChanges)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     const auto plan = PlanColors(s, 0x3FFFFFFF, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     for (const ColorTarget& t : plan) {
         EXPECT_TRUE(t.background) << t.id;
@@ -97,7 +87,7 @@ TEST(ColorPlan, WithoutEitherPartBitNoTextOrKeyChanges)
 
 TEST(ColorPlan, SystemBackgroundsReplaceEveryBackgroundButNoText)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     s.bSystemBackgrounds = 1;
     const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     EXPECT_EQ(Last(plan, IDC_PANEL_CURRENT, true), kSystem.window);
@@ -111,7 +101,7 @@ TEST(ColorPlan, SystemBackgroundsReplaceEveryBackgroundButNoText)
 
 TEST(ColorPlan, InMemoryModeLightensThePanelBackgrounds)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     const auto plan = PlanPanelBacks(s, kAllColors, ColorContext{kSystem, 0, 2138, 1, true, Edition::Classic});
     const Color once = BlendColor(s.crBasicColors[kAmInfoBack], 0xFFFFFF, 1, 3);
     EXPECT_EQ(Last(plan, IDC_PANEL_OTHER_LABEL, true), once);
@@ -125,7 +115,7 @@ TEST(ColorPlan, InMemoryModeLightensThePanelBackgrounds)
 
 TEST(ColorPlan, TheOperationPanelTakesItsOperationsFamilyColour)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     EXPECT_EQ(LastOpColor(s, IDC_KEY_ADD), s.crBasicColors[kOperations1Text]);
     EXPECT_EQ(LastOpColor(s, CALC_OP_NONE), s.crBasicColors[kOperations1Text]);
     EXPECT_EQ(LastOpColor(s, IDC_KEY_SQRT), s.crBasicColors[kOperations2Text]);
@@ -137,7 +127,7 @@ TEST(ColorPlan, TheOperationPanelTakesItsOperationsFamilyColour)
 
 TEST(ColorPlan, TheStyledEditionColoursNoKeys)
 {
-    const ColorScheme s = Scheme();
+    const ColorScheme s = DistinctScheme();
     const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Styled});
     for (const ColorTarget& t : plan)
         EXPECT_TRUE(t.id == kDialogBackground || (t.id >= 2010 && t.id <= 2013) || t.id >= 2250) << t.id;
@@ -146,7 +136,7 @@ TEST(ColorPlan, TheStyledEditionColoursNoKeys)
 
 TEST(ColorCategories, ThreeGroupsWhoseRowsShareTheSchemesSlots)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     std::vector<ColorGroup> groups = BuildColorGroups(s, Edition::Classic);
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_STREQ(groups[0].name, "Text & Back");
@@ -176,7 +166,7 @@ TEST(ColorCategories, ThreeGroupsWhoseRowsShareTheSchemesSlots)
 
 TEST(ColorCategories, TheStyledEditionHasTheTextAndBackGroupOnly)
 {
-    ColorScheme s = Scheme();
+    ColorScheme s = DistinctScheme();
     const std::vector<ColorGroup> groups = BuildColorGroups(s, Edition::Styled);
     ASSERT_EQ(groups.size(), 1u);
     const char* const names[] = {"Dialog Background", "Enter Window", "Result Window", "Operation Info",

@@ -8,16 +8,14 @@
 #include "color_categories.h"
 #include "color_dialog_rules.h"
 #include "color_snapshot.h"
+#include "distinct_scheme.h"
 
 namespace {
 
+// Every colour distinct and the flag away from its default, so that each restore shows.
 ColorScheme Scheme()
 {
-    ColorScheme s;
-    for (size_t i = 0; i < kBasicColorCount; ++i)
-        s.crBasicColors[i] = 0x100000 + static_cast<Color>(i);
-    for (size_t i = 0; i < kExtendedColorCount; ++i)
-        s.crExtendedColors[i] = 0x200000 + static_cast<Color>(i);
+    ColorScheme s = DistinctScheme();
     s.bSystemBackgrounds = 1;
     return s;
 }

@@ -4,9 +4,16 @@
 #include <vector>
 
 #include "calc_view.h"
-#include "clipboard_port.h"
+#include "fake_clipboard.h"
 
 class CalcEngineExt;
+
+// What a window's radio buttons, check box and precision box show once it has shown `state`.
+inline ControlSelections SelectionsShowing(const CalcState& state)
+{
+    return ControlSelections{state.nXWindow, state.nActiveReg,    state.nBase,
+                             state.nAngle,   state.bIntegerInput, state.nPrecisionEdit};
+}
 
 // A window made of plain fields: what the engine pushed is what the controls show, and a
 // test can move a radio button or tick the check box as a user would.
@@ -42,14 +49,4 @@ public:
     int saves = 0;
     int endResult = 0;
     int pushes = 0;
-};
-
-class FakeClipboard : public IClipboard {
-public:
-    bool PutText(const std::string& value) override;
-    bool GetText(std::string& value) override;
-
-    std::string text;
-    bool open = true;  // false: held open by another program
-    int puts = 0;
 };

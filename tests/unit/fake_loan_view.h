@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "clipboard_port.h"
+#include "fake_clipboard.h"
 #include "loan_entry.h"
 
 // A loan window made of plain fields: what the entry model pushed is what the panels show,
@@ -19,29 +19,6 @@ public:
 
     LoanDisplay shown;
     std::vector<unsigned> repaints;
-};
-
-class FakeLoanClipboard : public IClipboard {
-public:
-    bool PutText(const std::string& value) override
-    {
-        if (!open)
-            return false;
-        text = value;
-        ++puts;
-        return true;
-    }
-    bool GetText(std::string& value) override
-    {
-        if (!open)
-            return false;
-        value = text;
-        return true;
-    }
-
-    std::string text;
-    bool open = true;  // false: held open by another program
-    int puts = 0;
 };
 
 // One loan entry on a fake window, refreshed once as the window does when it opens.
@@ -89,6 +66,6 @@ public:
     }
 
     FakeLoanView view;
-    FakeLoanClipboard clipboard;
+    FakeClipboard clipboard;
     LoanEntry entry{view, clipboard};
 };

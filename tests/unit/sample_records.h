@@ -1,7 +1,7 @@
 #pragma once
 #include "settings_store.h"
 
-// Settings records for the store tests.
+// Settings records for the store tests and the settings fuzzer.
 
 constexpr SystemColors kSystem{0xFFFFFF, 0xC0C0C0};
 
