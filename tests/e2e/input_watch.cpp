@@ -1,6 +1,7 @@
 #include "input_watch.h"
 
 #include "key_state_probe_protocol.h"
+#include "mouse_input.h"
 #include "probe_client.h"
 #include "wait.h"
 #include "window_controls.h"
@@ -56,6 +57,69 @@ long InputWatch::LeftButtonDowns() const
 long InputWatch::LeftButtonUps() const
 {
     return shared_ ? InterlockedCompareExchange(&shared_->leftUps, 0, 0) : 0;
+}
+
+long InputWatch::PointerMoves() const
+{
+    return shared_ ? InterlockedCompareExchange(&shared_->moves, 0, 0) : 0;
+}
+
+POINT InputWatch::LastPointerMove() const
+{
+    if (shared_ == nullptr)
+        return POINT{0, 0};
+    return POINT{InterlockedCompareExchange(&shared_->lastMoveX, 0, 0),
+                 InterlockedCompareExchange(&shared_->lastMoveY, 0, 0)};
+}
+
+testing::AssertionResult MovePointerOnto(HWND window, POINT screen)
+{
+    constexpr ULONGLONG kSteadyMs = 300;
+    std::string last = "none";
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        InputWatch watch(window);
+        if (!watch.Ready())
+            return testing::AssertionFailure() << "no input watch: " << watch.Error();
+        // A move to where the pointer already is makes no message to wait for.
+        POINT now{};
+        if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y && MovePointerTo(screen) &&
+            (Sync(window) || !IsWindow(window)))
+            return testing::AssertionSuccess();
+        if (!MovePointerTo(screen))
+            continue;
+        ULONGLONG there = 0;
+        long seen = -1;
+        const bool steady = WaitUntil(
+            [&] {
+                const long moves = watch.PointerMoves();
+                const POINT at = watch.LastPointerMove();
+                if (moves == 0 || at.x != screen.x || at.y != screen.y) {
+                    there = 0;
+                    return false;
+                }
+                const ULONGLONG now = GetTickCount64();
+                if (there == 0 || moves != seen) {
+                    there = now;
+                    seen = moves;
+                }
+                return now - there >= kSteadyMs;
+            },
+            3000);
+        if (watch.PointerMoves() > 0)
+            last = std::to_string(watch.LastPointerMove().x) + "," + std::to_string(watch.LastPointerMove().y);
+        if (steady && (Sync(window) || !IsWindow(window)))
+            return testing::AssertionSuccess();
+    }
+    POINT at{};
+    GetCursorPos(&at);
+    const HWND under = WindowFromPoint(at);
+    char className[64] = "";
+    GetClassNameA(under, className, sizeof className);
+    return testing::AssertionFailure() << "the window did not take the pointer's move to " << screen.x << ","
+                                       << screen.y << " as its last (last taken: " << last << "; the pointer is at "
+                                       << at.x << "," << at.y << " over a " << className << " of thread "
+                                       << GetWindowThreadProcessId(under, nullptr) << ", the window's thread "
+                                       << GetWindowThreadProcessId(window, nullptr) << ")";
 }
 
 testing::AssertionResult InputWatch::WaitUntilHandled(const std::function<bool()>& taken, const std::string& what)

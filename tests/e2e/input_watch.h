@@ -30,6 +30,8 @@ public:
     long KeyReleases(WORD vk) const;
     long LeftButtonDowns() const;
     long LeftButtonUps() const;
+    long PointerMoves() const;
+    POINT LastPointerMove() const;  // screen point; meaningful once PointerMoves() > 0
 
     // Waits until `taken` holds, then until the thread has handled what it took (a message sent
     // to the window is answered after that; a window the input ended counts as handled).
@@ -42,5 +44,12 @@ private:
     HHOOK hook_ = nullptr;
     std::string error_;
 };
+
+// Moves the pointer to a screen point over `window` and waits until the window's thread has
+// taken a move to there as the last one, for a while, and handled it. Under Wine the program
+// also turns its own, late X events into moves, which can put the pointer back where it was
+// before; then the pointer is brought again, as a user's would, up to three times. A pointer
+// already there stays, once the window has answered.
+testing::AssertionResult MovePointerOnto(HWND window, POINT screen);
 
 } // namespace e2e

@@ -109,10 +109,15 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK KeyWatchHook(int code, WPARAM 
         const bool down = m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN ||
                           m == WM_NCLBUTTONDBLCLK;
         const bool up = m == WM_LBUTTONUP || m == WM_NCLBUTTONUP;
-        if ((keyUp || down || up) && (mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kKeyWatchSharedName))) {
+        const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
+        if ((keyUp || down || up || move) && (mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kKeyWatchSharedName))) {
             shared = static_cast<KeyWatchShared*>(
                 MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(KeyWatchShared)));
-            if (shared != nullptr) {
+            if (shared != nullptr && move) {
+                InterlockedExchange(&shared->lastMoveX, msg->pt.x);
+                InterlockedExchange(&shared->lastMoveY, msg->pt.y);
+                InterlockedIncrement(&shared->moves);
+            } else if (shared != nullptr) {
                 counter = keyUp ? &shared->releases[msg->wParam & 0xFF] : down ? &shared->leftDowns : &shared->leftUps;
                 InterlockedIncrement(counter);
                 UnmapViewOfFile(shared);

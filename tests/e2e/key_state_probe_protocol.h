@@ -58,8 +58,9 @@ struct WindowProbeShared {
 };
 
 // A second hook of the probe library, WH_GETMESSAGE: it counts the key releases and the left
-// mouse button's presses and releases that the thread takes from its queue, so the driver
-// knows when real input has reached the program.
+// mouse button's presses and releases that the thread takes from its queue, and keeps where
+// the last pointer move it took happened, so the driver knows when real input has reached the
+// program.
 constexpr const char* kKeyWatchSharedName = "TallyraE2eKeyWatch";
 constexpr const char* kKeyWatchProc = "KeyWatchHook";
 
@@ -67,6 +68,9 @@ struct KeyWatchShared {
     LONG releases[256]; // WM_KEYUP and WM_SYSKEYUP taken, by virtual key
     LONG leftDowns;     // WM_LBUTTONDOWN and WM_LBUTTONDBLCLK, client and non-client
     LONG leftUps;       // WM_LBUTTONUP, client and non-client
+    LONG moves;         // WM_MOUSEMOVE and WM_NCMOUSEMOVE taken
+    LONG lastMoveX;     // the screen point of the last of them
+    LONG lastMoveY;
 };
 
 // The hook procedure the probe library exports, by name.
