@@ -11,6 +11,7 @@
 #include "wait.h"
 #include "window_controls.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,31 +73,23 @@ protected:
 
     size_t AboutWindows() const { return ProcessWindowsTitled(app_.ProcessId(), kAboutTitle).size(); }
 
-    // The parts of the About window that may move between two pictures, in window coordinates:
-    // the emblem, and the caret where the help edit has the focus.
     // Where two captures of the window first differ outside the ignored parts, and which of
     // its controls is there.
     static std::string Difference(const Image& a, const Image& b, const std::vector<RECT>& ignored, HWND window)
     {
-        for (int y = 0; y < a.height && y < b.height; ++y) {
-            for (int x = 0; x < a.width && x < b.width; ++x) {
-                const POINT p{x, y};
-                bool inside = false;
-                for (const RECT& r : ignored)
-                    inside = inside || PtInRect(&r, p);
-                if (inside || a.At(x, y) == b.At(x, y))
-                    continue;
-                const RECT frame = WindowRect(window);
-                POINT client{frame.left + x, frame.top + y};
-                ScreenToClient(window, &client);
-                const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
-                return "at " + std::to_string(x) + "," + std::to_string(y) + " of the window, in control " +
-                       std::to_string(child != nullptr && child != window ? GetDlgCtrlID(child) : 0);
-            }
-        }
-        return "only in size";
+        const std::optional<POINT> at = FirstDifferenceOutside(a, b, ignored);
+        if (!at)
+            return "only in size";
+        const RECT frame = WindowRect(window);
+        POINT client{frame.left + at->x, frame.top + at->y};
+        ScreenToClient(window, &client);
+        const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
+        return "at " + std::to_string(at->x) + "," + std::to_string(at->y) + " of the window, in control " +
+               std::to_string(child != nullptr && child != window ? GetDlgCtrlID(child) : 0);
     }
 
+    // The parts of the About window that may move between two pictures, in window coordinates:
+    // the emblem, and the caret where the help edit has the focus.
     std::vector<RECT> MovingParts(HWND about) const
     {
         std::vector<RECT> moving;
@@ -217,7 +210,8 @@ TEST_F(AboutWindowTest, OnlyTheEmblemMoves)
         emblemChanged = !(Crop(first, emblem).pixels == Crop(later, emblem).pixels);
         return emblemChanged;
     })) << "the emblem did not change";
-    EXPECT_TRUE(SameOutside(first, later, moving)) << "something besides the emblem changed: " << Difference(first, later, moving, about);
+    EXPECT_TRUE(SameOutside(first, later, moving))
+        << "something besides the emblem changed: " << Difference(first, later, moving, about);
 }
 
 } // namespace

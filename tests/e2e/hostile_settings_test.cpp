@@ -1,5 +1,5 @@
 // Stored settings written by another hand: every value of the calculator's key and of its
-// loan calculator's key, one at a time, missing, empty, a byte short, a byte long, of another
+// loan calculator's key, missing, empty, a byte short, a byte long, of another
 // type, all 0xFF and holding extreme numbers. Whatever it finds, the program must start,
 // compute, and save a record that it (and any later version) can read back as it is.
 //

@@ -81,9 +81,9 @@ testing::AssertionResult MovePointerOnto(HWND window, POINT screen)
         if (!watch.Ready())
             return testing::AssertionFailure() << "no input watch: " << watch.Error();
         // A move to where the pointer already is makes no message to wait for.
-        POINT now{};
-        if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y && MovePointerTo(screen) &&
-            (Sync(window) || !IsWindow(window)))
+        POINT current{};
+        if (GetCursorPos(&current) && current.x == screen.x && current.y == screen.y &&
+            MovePointerTo(screen) && (Sync(window) || !IsWindow(window)))
             return testing::AssertionSuccess();
         if (!MovePointerTo(screen))
             continue;
@@ -105,8 +105,10 @@ testing::AssertionResult MovePointerOnto(HWND window, POINT screen)
                 return now - there >= kSteadyMs;
             },
             3000);
-        if (watch.PointerMoves() > 0)
-            last = std::to_string(watch.LastPointerMove().x) + "," + std::to_string(watch.LastPointerMove().y);
+        if (watch.PointerMoves() > 0) {
+            const POINT taken = watch.LastPointerMove();
+            last = std::to_string(taken.x) + "," + std::to_string(taken.y);
+        }
         if (steady && (Sync(window) || !IsWindow(window)))
             return testing::AssertionSuccess();
     }

@@ -101,24 +101,27 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK KeyWatchHook(int code, WPARAM 
 {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && msg != nullptr) {
-        LONG* counter = nullptr;
-        KeyWatchShared* shared = nullptr;
-        HANDLE mapping = nullptr;
         const UINT m = msg->message;
         const bool keyUp = m == WM_KEYUP || m == WM_SYSKEYUP;
         const bool down = m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN ||
                           m == WM_NCLBUTTONDBLCLK;
         const bool up = m == WM_LBUTTONUP || m == WM_NCLBUTTONUP;
         const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
-        if ((keyUp || down || up || move) && (mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kKeyWatchSharedName))) {
-            shared = static_cast<KeyWatchShared*>(
+        HANDLE mapping = nullptr;
+        if ((keyUp || down || up || move) &&
+            (mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kKeyWatchSharedName))) {
+            auto* shared = static_cast<KeyWatchShared*>(
                 MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(KeyWatchShared)));
-            if (shared != nullptr && move) {
-                InterlockedExchange(&shared->lastMoveX, msg->pt.x);
-                InterlockedExchange(&shared->lastMoveY, msg->pt.y);
-                InterlockedIncrement(&shared->moves);
-            } else if (shared != nullptr) {
-                counter = keyUp ? &shared->releases[msg->wParam & 0xFF] : down ? &shared->leftDowns : &shared->leftUps;
+            if (shared != nullptr) {
+                if (move) {
+                    // The place first, so that a counted move is never read with an older place.
+                    InterlockedExchange(&shared->lastMoveX, msg->pt.x);
+                    InterlockedExchange(&shared->lastMoveY, msg->pt.y);
+                }
+                LONG* counter = move    ? &shared->moves
+                                : keyUp ? &shared->releases[msg->wParam & 0xFF]
+                                : down  ? &shared->leftDowns
+                                        : &shared->leftUps;
                 InterlockedIncrement(counter);
                 UnmapViewOfFile(shared);
             }

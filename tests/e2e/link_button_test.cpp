@@ -75,7 +75,7 @@ protected:
                std::to_string(GetDlgCtrlID(info.hwndCapture)) + ", under the pointer " +
                std::to_string(GetDlgCtrlID(WindowFromPoint(at))) + ", button " + std::to_string(button.left) + "," +
                std::to_string(button.top) + "-" + std::to_string(button.right) + "," + std::to_string(button.bottom) +
-               ", foreground \"" + WindowText(GetForegroundWindow()) + "\"" + (GetForegroundWindow() == about_ ? " (About)" : "");
+               ", the About window " + (GetForegroundWindow() == about_ ? "in front" : "not in front");
     }
 
     // Where the pointer rests when it is over nothing that reacts: the middle of the help text.

@@ -81,10 +81,13 @@ bool CaptureWindowIgnoring(HWND hwnd, const std::vector<RECT>& moving, Image& im
 
 bool SameOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored)
 {
-    if (a.width != b.width || a.height != b.height)
-        return false;
-    for (int y = 0; y < a.height; ++y) {
-        for (int x = 0; x < a.width; ++x) {
+    return a.width == b.width && a.height == b.height && !FirstDifferenceOutside(a, b, ignored);
+}
+
+std::optional<POINT> FirstDifferenceOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored)
+{
+    for (int y = 0; y < a.height && y < b.height; ++y) {
+        for (int x = 0; x < a.width && x < b.width; ++x) {
             if (a.At(x, y) == b.At(x, y))
                 continue;
             const POINT p{x, y};
@@ -92,10 +95,10 @@ bool SameOutside(const Image& a, const Image& b, const std::vector<RECT>& ignore
             for (const RECT& r : ignored)
                 inside = inside || PtInRect(&r, p);
             if (!inside)
-                return false;
+                return p;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 Image Crop(const Image& image, const RECT& rect)

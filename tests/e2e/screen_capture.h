@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ bool CaptureWindowIgnoring(HWND hwnd, const std::vector<RECT>& moving, Image& im
 
 // True when the two images have the same size and agree at every pixel outside `ignored`.
 bool SameOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored);
+
+// The first pixel, row by row, where two images of the same size differ outside `ignored`.
+std::optional<POINT> FirstDifferenceOutside(const Image& a, const Image& b, const std::vector<RECT>& ignored);
 
 // The part of `image` at `rect`, given in the image's own coordinates and clipped to it.
 Image Crop(const Image& image, const RECT& rect);
