@@ -117,11 +117,8 @@ bool CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         result = TRUE;
         return true;
     }
-    case WM_CLOSE:
-        End(IDCANCEL);
-        return true;
-    default:
-        return false;
+    case WM_CLOSE: End(IDCANCEL); return true;
+    default: return false;
     }
 }
 

@@ -50,10 +50,7 @@ private:
     HGDIOBJ oldPen_ = nullptr;
 };
 
-CEmblemWnd::CEmblemWnd()
-    : backgroundBrush_(CreateSolidBrush(kEmblemBackground)), animation_(Now())
-{
-}
+CEmblemWnd::CEmblemWnd() : backgroundBrush_(CreateSolidBrush(kEmblemBackground)), animation_(Now()) {}
 
 CEmblemWnd::~CEmblemWnd()
 {
@@ -103,8 +100,7 @@ LRESULT CEmblemWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush_);
         return 1;
     }
-    default:
-        return Default(message, wParam, lParam);
+    default: return Default(message, wParam, lParam);
     }
 }
 

@@ -17,17 +17,10 @@ CLinkButton::~CLinkButton()
 LRESULT CLinkButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_MOUSEMOVE:
-        OnMouseMove(lParam);
-        break;
-    case WM_LBUTTONUP:
-        OnLeftButtonUp(lParam);
-        break;
-    case WM_LBUTTONDOWN:
-        OnLeftButtonDown(lParam);
-        break;
-    case WM_ERASEBKGND:
-        return 1;  // the drawing fills the whole button
+    case WM_MOUSEMOVE: OnMouseMove(lParam); break;
+    case WM_LBUTTONUP: OnLeftButtonUp(lParam); break;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(lParam); break;
+    case WM_ERASEBKGND: return 1;  // the drawing fills the whole button
     case WM_SETCURSOR:
         // After a click the button's own logic gives up the capture, and the next move over
         // the caption would bring back the class's arrow: keep the hand while hovering.
@@ -36,8 +29,7 @@ LRESULT CLinkButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return Default(message, wParam, lParam);
 }

@@ -29,8 +29,7 @@ LRESULT CCalcButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return result;
     }
-    default:
-        return PaintedControl::WindowProc(message, wParam, lParam);
+    default: return PaintedControl::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -18,11 +18,8 @@ LRESULT CCalcPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Invalidate();
         return result;
     }
-    case WM_ENABLE:
-        Invalidate();
-        return Default(message, wParam, lParam);
-    default:
-        return PaintedControl::WindowProc(message, wParam, lParam);
+    case WM_ENABLE: Invalidate(); return Default(message, wParam, lParam);
+    default: return PaintedControl::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -38,6 +38,15 @@ constexpr Color ColorFromChannels(uint8_t red, uint8_t green, uint8_t blue)
 {
     return static_cast<Color>(red) | static_cast<Color>(green) << 8 | static_cast<Color>(blue) << 16;
 }
-constexpr uint8_t RedOf(Color color) { return static_cast<uint8_t>(color & 0xFF); }
-constexpr uint8_t GreenOf(Color color) { return static_cast<uint8_t>(color >> 8 & 0xFF); }
-constexpr uint8_t BlueOf(Color color) { return static_cast<uint8_t>(color >> 16 & 0xFF); }
+constexpr uint8_t RedOf(Color color)
+{
+    return static_cast<uint8_t>(color & 0xFF);
+}
+constexpr uint8_t GreenOf(Color color)
+{
+    return static_cast<uint8_t>(color >> 8 & 0xFF);
+}
+constexpr uint8_t BlueOf(Color color)
+{
+    return static_cast<uint8_t>(color >> 16 & 0xFF);
+}

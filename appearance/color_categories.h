@@ -7,9 +7,9 @@
 #include "edition.h"
 
 // Kind bits of a colour category: what the row edits and how the colours dialog previews it.
-constexpr uint32_t kKindText = 0x01;               // the row has a text colour
-constexpr uint32_t kKindBack = 0x02;               // the row has a background colour
-constexpr uint32_t kKindPreviewOnButton = 0x04;    // its background is previewed on the "Button" sample
+constexpr uint32_t kKindText = 0x01;             // the row has a text colour
+constexpr uint32_t kKindBack = 0x02;             // the row has a background colour
+constexpr uint32_t kKindPreviewOnButton = 0x04;  // its background is previewed on the "Button" sample
 constexpr uint32_t kKindPreviewWhite = 0x08;
 constexpr uint32_t kKindPreviewBlack = 0x10;
 constexpr uint32_t kKindPreviewWindow = 0x20;      // preview background: system window colour

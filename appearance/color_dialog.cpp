@@ -61,7 +61,8 @@ bool CChooseColorDlg::DoModal(HWND owner)
     record.hInstance = reinterpret_cast<HWND>(GetModuleHandleA(nullptr));
     record.rgbResult = lastColor_;
     // COLORREF and the scheme's colour are both 32-bit words 0x00BBGGRR.
-    record.lpCustColors = reinterpret_cast<COLORREF*>(customColors_ != nullptr ? customColors_ : ownCustomColors_);
+    record.lpCustColors =
+        reinterpret_cast<COLORREF*>(customColors_ != nullptr ? customColors_ : ownCustomColors_);
     record.Flags = flags_ | CC_ENABLETEMPLATE | CC_ENABLEHOOK | CC_FULLOPEN;
     record.lCustData = reinterpret_cast<LPARAM>(this);
     record.lpfnHook = HookProc;
@@ -110,8 +111,7 @@ UINT_PTR CChooseColorDlg::OnHookMessage(UINT message, WPARAM wParam, LPARAM lPar
         OnInitDialog();
         initialising_ = false;
         return TRUE;
-    case WM_CTLCOLOREDIT:
-        return OnBoxColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CTLCOLOREDIT: return OnBoxColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORSTATIC:
         return OnSampleColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
@@ -124,11 +124,8 @@ UINT_PTR CChooseColorDlg::OnHookMessage(UINT message, WPARAM wParam, LPARAM lPar
         if (LOWORD(wParam) == IDOK && timer_ != 0)
             OnChangeTimer();
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    case WM_DESTROY:
-        StopChangeTimer();
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_DESTROY: StopChangeTimer(); return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -146,8 +143,9 @@ void CChooseColorDlg::OnInitDialog()
     if (initialX_ != -1 || initialY_ != -1) {
         RECT rect;
         GetWindowRect(hwnd_, &rect);
-        SetWindowPos(hwnd_, nullptr, initialX_ != -1 ? initialX_ : rect.left, initialY_ != -1 ? initialY_ : rect.top,
-                     0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, initialX_ != -1 ? initialX_ : rect.left,
+                     initialY_ != -1 ? initialY_ : rect.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -156,17 +154,10 @@ UINT_PTR CChooseColorDlg::OnBoxColor(HDC dc, HWND box)
     const int id = GetDlgCtrlID(box);
     Color text = 0;
     switch (id) {
-    case COLOR_RED:
-        text = kRedText;
-        break;
-    case COLOR_GREEN:
-        text = kGreenText;
-        break;
-    case COLOR_BLUE:
-        text = kBlueText;
-        break;
-    default:
-        return FALSE;
+    case COLOR_RED: text = kRedText; break;
+    case COLOR_GREEN: text = kGreenText; break;
+    case COLOR_BLUE: text = kBlueText; break;
+    default: return FALSE;
     }
     // A box repaints whenever its value changes, which is the only sign of a change the
     // chooser gives. All three start the polling: when only the Green box is typed into, the

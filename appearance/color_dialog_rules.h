@@ -28,8 +28,8 @@ struct ColorPreviews {
 
 // What selecting a category leads to.
 struct CategorySelection {
-    Color chooserColor;  // the colour handed to the chooser
-    int backgroundCheck;  // the "Background Color" box afterwards
+    Color chooserColor;           // the colour handed to the chooser
+    int backgroundCheck;          // the "Background Color" box afterwards
     bool backgroundCheckEnabled;  // only a row with both colours lets the user switch
     ColorPreviews previews;
 };
@@ -62,8 +62,8 @@ enum class ColorChangeKind {
 
 struct ColorChangeDecision {
     ColorChangeKind kind;
-    uint32_t mask;                // for ApplyColors
-    uint8_t systemBackgrounds;    // the window's flag afterwards
+    uint32_t mask;              // for ApplyColors
+    uint8_t systemBackgrounds;  // the window's flag afterwards
 };
 
 ColorChangeDecision DecideColorChange(bool defaultRequested, bool systemBackgroundCheck,

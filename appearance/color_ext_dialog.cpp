@@ -77,7 +77,7 @@ bool CChColorExtDlg::OnCommand(int id, int code)
             return false;
         defaultRequested_ = true;
         StoreColor(lastColor_);
-        NotifyChange();  // the window restores every default and repaints all
+        NotifyChange();           // the window restores every default and repaints all
         SelectCurrentCategory();  // the chooser shows the category's default
         return true;
     case IDC_COLOR_FOLD:
@@ -85,8 +85,7 @@ bool CChColorExtDlg::OnCommand(int id, int code)
             return false;
         SetUnfolded(!unfolded_);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -112,7 +111,8 @@ void CChColorExtDlg::FillList()
     size_t rowCount = 0;
     if (currentGroup_ >= 0 && static_cast<size_t>(currentGroup_) < groups_.size()) {
         for (const ColorCategory& row : groups_[static_cast<size_t>(currentGroup_)].rows) {
-            const LRESULT index = SendMessageA(categoriesBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.name));
+            const LRESULT index =
+                SendMessageA(categoriesBox_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.name));
             if (index >= 0)
                 SendMessageA(categoriesBox_, LB_SETITEMDATA, static_cast<WPARAM>(index),
                              static_cast<LPARAM>(row.repaintMask));
@@ -131,7 +131,8 @@ void CChColorExtDlg::SelectCurrentCategory()
         return;
     const PreviewSystemColors system{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE),
                                      GetSysColor(COLOR_WINDOWTEXT)};
-    const CategorySelection selection = SelectCategory(*row, backgroundCheck_, previews_, chooserColor_, system);
+    const CategorySelection selection =
+        SelectCategory(*row, backgroundCheck_, previews_, chooserColor_, system);
     backgroundCheck_ = selection.backgroundCheck;
     previews_ = selection.previews;
     chooserColor_ = UsableColor(selection.chooserColor);
@@ -201,7 +202,8 @@ void CChColorExtDlg::WriteSelections()
     SendMessageA(groupsBox_, CB_SETCURSEL, static_cast<WPARAM>(currentGroup_), 0);
     SendMessageA(categoriesBox_, LB_SETCURSEL, static_cast<WPARAM>(currentCategory_), 0);
     CheckDlgButton(Handle(), IDC_COLOR_BACKGROUND, backgroundCheck_ ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(Handle(), IDC_COLOR_SYSTEM_BACKGROUND, systemBackgroundCheck_ ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Handle(), IDC_COLOR_SYSTEM_BACKGROUND,
+                   systemBackgroundCheck_ ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CChColorExtDlg::SetUnfolded(bool unfolded)
@@ -211,8 +213,9 @@ void CChColorExtDlg::SetUnfolded(bool unfolded)
     const RECT window = ScreenRect(Handle());
     int right = 0;
     if (unfolded) {
-        right = UnfoldedRight(chooserFullyOpen_, ScreenRect(Item(COLOR_RED)).right, ScreenRect(Item(COLOR_ADD)).right,
-                              window.left, ScreenRect(categoriesBox_).left);
+        right =
+            UnfoldedRight(chooserFullyOpen_, ScreenRect(Item(COLOR_RED)).right,
+                          ScreenRect(Item(COLOR_ADD)).right, window.left, ScreenRect(categoriesBox_).left);
         SetDlgItemTextA(Handle(), IDC_COLOR_FOLD, "<");
     } else {
         right = FoldedRight(ScreenRect(Item(COLOR_CUSTOM1)).left);

@@ -6,8 +6,10 @@ int32_t MulDivRound(int32_t a, int32_t b, int32_t c)
         return -1;
     const int64_t product = static_cast<int64_t>(a) * b;
     const bool negative = (product < 0) != (c < 0);
-    const uint64_t magnitude = product < 0 ? 0 - static_cast<uint64_t>(product) : static_cast<uint64_t>(product);
-    const uint64_t divisor = c < 0 ? 0 - static_cast<uint64_t>(static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
+    const uint64_t magnitude =
+        product < 0 ? 0 - static_cast<uint64_t>(product) : static_cast<uint64_t>(product);
+    const uint64_t divisor =
+        c < 0 ? 0 - static_cast<uint64_t>(static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
     const uint64_t rounded = (magnitude + divisor / 2) / divisor;
     if (rounded > 0x7FFFFFFFu)
         return -1;  // as Windows does on overflow

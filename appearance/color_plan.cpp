@@ -135,10 +135,8 @@ Color ShownBack(const ColorScheme& scheme, BasicColor index, const SystemColors&
         return scheme.crBasicColors[index];
     switch (index) {
     case kEnterBack:
-    case kResultBack:
-        return system.window;
-    default:
-        return system.buttonFace;
+    case kResultBack: return system.window;
+    default: return system.buttonFace;
     }
 }
 

@@ -26,9 +26,9 @@ struct ColorTarget {
 // What the colours of the moment depend on besides the scheme.
 struct ColorContext {
     SystemColors system;
-    int activeReg = 0;   // 0 accumulator, 1 memory
-    int pendingOp = 0;   // the engine's pending operation
-    int lastOp = 0;      // the engine's last operation
+    int activeReg = 0;  // 0 accumulator, 1 memory
+    int pendingOp = 0;  // the engine's pending operation
+    int lastOp = 0;     // the engine's last operation
     bool inMemory = false;
     Edition edition = Edition::Classic;
 };
@@ -39,7 +39,8 @@ std::vector<ColorTarget> PlanColors(const ColorScheme& scheme, uint32_t mask, co
 
 // The backgrounds of the panels that In Memory mode tints (the right-up panel, its label and
 // the operation panel); only the low bits of the mask count.
-std::vector<ColorTarget> PlanPanelBacks(const ColorScheme& scheme, uint32_t mask, const ColorContext& context);
+std::vector<ColorTarget> PlanPanelBacks(const ColorScheme& scheme, uint32_t mask,
+                                        const ColorContext& context);
 
 // The text colour of the operation panel for an operation: that of its key's family.
 Color LastOpColor(const ColorScheme& scheme, int op);

@@ -22,10 +22,8 @@ LRESULT PaintedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(Handle(), &ps);
         return 0;
     }
-    case WM_ERASEBKGND:
-        return 1;  // the paint fills everything
-    default:
-        return Default(message, wParam, lParam);
+    case WM_ERASEBKGND: return 1;  // the paint fills everything
+    default: return Default(message, wParam, lParam);
     }
 }
 

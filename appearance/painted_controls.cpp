@@ -12,8 +12,7 @@ Control* Bind(std::vector<std::unique_ptr<Control>>& controls, HWND dialog, int 
     return controls.back().get();
 }
 
-template <typename Control>
-Control* Find(const std::vector<std::unique_ptr<Control>>& controls, HWND window)
+template <typename Control> Control* Find(const std::vector<std::unique_ptr<Control>>& controls, HWND window)
 {
     if (window == nullptr)
         return nullptr;

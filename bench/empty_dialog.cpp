@@ -15,17 +15,13 @@ constexpr wchar_t kFont[] = L"MS Sans Serif";
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             EndDialog(dialog, 0);
         return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -41,13 +37,14 @@ struct Template {
     }
 };
 
-} // namespace
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     Template t;
     DLGTEMPLATE header = {};
-    header.style = DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    header.style =
+        DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     header.cx = 180;
     header.cy = 120;
     std::memcpy(t.bytes, &header, sizeof header);
@@ -58,6 +55,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const WORD pointSize = 8;
     t.Words(&pointSize, 1);
     t.Words(kFont, sizeof kFont / 2);
-    return static_cast<int>(
-        DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(t.bytes), nullptr, DialogProc, 0));
+    return static_cast<int>(DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(t.bytes),
+                                                    nullptr, DialogProc, 0));
 }

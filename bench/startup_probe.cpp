@@ -45,7 +45,8 @@ double Percentile(std::vector<double> values, double p)
     if (values.empty())
         return 0;
     std::sort(values.begin(), values.end());
-    const size_t index = std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5));
+    const size_t index =
+        std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5));
     return values[index];
 }
 
@@ -64,8 +65,8 @@ struct Run {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = "\"" + exe + "\"";
-        return CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &info) != FALSE;
+        return CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &info) != FALSE;
     }
 
     // The process's top-level window with this title, visible or not.
@@ -102,8 +103,8 @@ std::string Text(HWND window)
 {
     char buffer[256] = {};
     DWORD_PTR length = 0;
-    if (SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000,
-                            &length) == 0)
+    if (SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL,
+                            5000, &length) == 0)
         return {};
     return std::string(buffer, std::min<size_t>(length, sizeof buffer - 1));
 }
@@ -129,7 +130,8 @@ bool Painted(const Program& program, HWND window)
         HWND panel = GetDlgItem(window, kPanelCurrent);
         RECT rect{};
         painted = panel != nullptr && GetWindowRect(panel, &rect) &&
-                  PixelIs(screen, rect.left + 4, (rect.top + rect.bottom) / 2, COLOR_WINDOW) && !Text(panel).empty();
+                  PixelIs(screen, rect.left + 4, (rect.top + rect.bottom) / 2, COLOR_WINDOW) &&
+                  !Text(panel).empty();
     } else if (painted) {
         POINT centre = {client.right / 2, client.bottom / 2};
         ClientToScreen(window, &centre);
@@ -150,7 +152,8 @@ Memory MemoryOf(HANDLE process)
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
     Memory memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                             sizeof counters)) {
         memory.privateKb = static_cast<double>(counters.PrivateUsage) / 1024.0;
         if (counters.PrivateUsage == 0) {
             memory.privateKb = static_cast<double>(counters.PagefileUsage) / 1024.0;
@@ -270,7 +273,7 @@ int TypeAheadSuccesses(const Program& program, TypeWhen when, std::string& last)
 }
 
 struct Latency {
-    std::vector<double> keys;  // ms per key, from SendInput to the new panel text
+    std::vector<double> keys;        // ms per key, from SendInput to the new panel text
     std::vector<double> roundTrips;  // ms per cross-process WM_GETTEXT of the same panel
     int lost = 0;
     Memory after;
@@ -352,7 +355,7 @@ std::string Kb(double kb)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -390,8 +393,8 @@ int main(int argc, char** argv)
     const double emptyMedian = Percentile(emptyTimes, 0.5);
     for (size_t c = 0; c < calculators.size(); ++c) {
         const double median = Percentile(times[c], 0.5);
-        Row("Start-up to painted window, " + calculators[c].label + " (median of " + std::to_string(times[c].size()) +
-                ")",
+        Row("Start-up to painted window, " + calculators[c].label + " (median of " +
+                std::to_string(times[c].size()) + ")",
             Ms(median), "empty dialog " + Ms(emptyMedian), median / emptyMedian, "≤ 1.30×");
     }
     for (const Program& program : calculators) {
@@ -402,7 +405,8 @@ int main(int argc, char** argv)
             const char* moment = when == TypeWhen::Exists    ? "exists"
                                  : when == TypeWhen::Visible ? "is visible"
                                                              : "is the foreground window";
-            Row("\"12+5=\" typed as soon as the window " + std::string(moment) + ", " + program.label + ": shows 17",
+            Row("\"12+5=\" typed as soon as the window " + std::string(moment) + ", " + program.label +
+                    ": shows 17",
                 successes == kTypeAheadTrials ? "yes (" + count + ")"
                                               : "no (" + count + "; the result panel read \"" + last + "\")",
                 "", 0, "yes");
@@ -422,8 +426,8 @@ int main(int argc, char** argv)
         Row(std::string(memory[c].fromPagefile ? "Private memory (PagefileUsage; Wine gives no PrivateUsage)"
                                                : "Private memory (PrivateUsage)") +
                 " after start, " + calculators[c].label,
-            Kb(memory[c].privateKb),
-            "empty dialog " + Kb(emptyMemory.privateKb), memory[c].privateKb / emptyMemory.privateKb, "");
+            Kb(memory[c].privateKb), "empty dialog " + Kb(emptyMemory.privateKb),
+            memory[c].privateKb / emptyMemory.privateKb, "");
         Row("Peak pagefile use after " + std::to_string(kLatencyKeys) + " keys, " + calculators[c].label,
             Kb(latency.after.peakPagefileKb), "empty dialog " + Kb(emptyMemory.peakPagefileKb),
             latency.after.peakPagefileKb / emptyMemory.peakPagefileKb, "");

@@ -15,8 +15,8 @@ struct CalcState {
     double dAccumulator = 0.0;
     double dMemory = 0.0;
     double dCurrent = 0.0;
-    double dUp = 0.0;  // working copy of the active register
-    double dX = 0.0;   // argument of one-operand functions
+    double dUp = 0.0;                 // working copy of the active register
+    double dX = 0.0;                  // argument of one-operand functions
     int nPendingOp = IDC_KEY_EQUALS;  // "=" means nothing pending
     int nLastOp = CALC_OP_NONE;       // repeated by "="
     bool bFreshOperand = true;

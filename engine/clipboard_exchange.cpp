@@ -37,8 +37,8 @@ void CalcEngineExt::PasteText()
 
     // A plain number replaces only the current data, so a pending operation can take it;
     // anything with operators in it starts afresh.
-    const bool plainNumber =
-        std::all_of(text.begin(), text.end(), [](char c) { return IsNumberChar(static_cast<unsigned char>(c)); });
+    const bool plainNumber = std::all_of(text.begin(), text.end(),
+                                         [](char c) { return IsNumberChar(static_cast<unsigned char>(c)); });
     ClearKey(plainNumber ? IDC_KEY_DELETE : IDC_CLEAR_BOTH);
 
     for (char c : text) {

@@ -80,8 +80,7 @@ void CalcEngine::ClearKey(int id)
         state_.bEntering = false;
         state_.dCurrent = 0.0;
         break;
-    default:
-        break;
+    default: break;
     }
     RefreshDisplay(true);
 }

@@ -11,7 +11,8 @@ bool CalcEngine::OnButton(int id)
 {
     if (id >= IDC_KEY_DIGIT0 && id <= IDC_KEY_HEX_F) {
         PressDigit(id);
-    } else if ((id >= IDC_KEY_DIVIDE && id <= IDC_KEY_RECIPROCAL) || (id >= IDC_KEY_LN && id <= IDC_KEY_ATAN)) {
+    } else if ((id >= IDC_KEY_DIVIDE && id <= IDC_KEY_RECIPROCAL) ||
+               (id >= IDC_KEY_LN && id <= IDC_KEY_ATAN)) {
         PressOperation(id);
     } else if (id >= IDC_KEY_MC && id <= IDC_KEY_MPLUS) {
         MemoryKey(id);

@@ -96,9 +96,7 @@ void CalcEngine::MemoryKey(int id)
     PrepareOperands();
     CalcState& s = state_;
     switch (id) {
-    case IDC_KEY_MC:
-        s.dMemory = 0.0;
-        break;
+    case IDC_KEY_MC: s.dMemory = 0.0; break;
     case IDC_KEY_MR:
         s.dCurrent = s.dMemory;
         s.bEntering = false;
@@ -118,8 +116,7 @@ void CalcEngine::MemoryKey(int id)
     case IDC_KEY_MPLUS:
         s.dMemory = Extended(static_cast<long double>(s.dMemory) + (s.nActiveReg == 0 ? s.dX : s.dCurrent));
         break;
-    default:
-        break;
+    default: break;
     }
     if (s.nActiveReg == 1)
         s.dUp = s.dMemory;

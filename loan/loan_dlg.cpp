@@ -159,14 +159,9 @@ bool CLoanDlg::OnCommand(int id, int code, HWND control)
     if (id == IDOK || id == IDCANCEL)
         return true;  // never closed by Enter or Escape through default buttons
     switch (id) {
-    case IDC_CMD_COPY:
-        entry_.CopyResult();
-        return true;
-    case IDC_CMD_PASTE:
-        entry_.PasteAmount();
-        return true;
-    default:
-        break;
+    case IDC_CMD_COPY: entry_.CopyResult(); return true;
+    case IDC_CMD_PASTE: entry_.PasteAmount(); return true;
+    default: break;
     }
     if (control == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED))
         return false;
@@ -192,12 +187,9 @@ bool CLoanDlg::OnCommand(int id, int code, HWND control)
 bool CLoanDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_CHAR:
-        return OnCharacter(static_cast<char>(wParam));
-    case WM_KEYDOWN:
-        return OnKeyDown(static_cast<int>(wParam));
-    case WM_KEYUP:
-        return OnKeyUp(static_cast<int>(wParam));
+    case WM_CHAR: return OnCharacter(static_cast<char>(wParam));
+    case WM_KEYDOWN: return OnKeyDown(static_cast<int>(wParam));
+    case WM_KEYUP: return OnKeyUp(static_cast<int>(wParam));
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -229,13 +221,9 @@ bool CLoanDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         }
         return false;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        return true;  // the window keeps the keyboard itself
-    case WM_LBUTTONDOWN:
-        SetFocus(Handle());
-        return false;
-    case WM_NOTIFY:
-        return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_KILLFOCUS: return true;  // the window keeps the keyboard itself
+    case WM_LBUTTONDOWN: SetFocus(Handle()); return false;
+    case WM_NOTIFY: return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_HELP:
         ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
         result = TRUE;
@@ -244,8 +232,7 @@ bool CLoanDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (wParam)
             Save();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "painted_controls.h"
 #include "dialog.h"
 #include "loan_entry.h"
 #include "loan_settings.h"
+#include "painted_controls.h"
 #include "tooltips.h"
 #include "win32_clipboard.h"
 

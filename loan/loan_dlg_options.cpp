@@ -2,8 +2,8 @@
 // and its colours, which the calculator hands over each time it opens the window.
 #include "about_window.h"
 #include "command_ids.h"
-#include "maker_links.h"
 #include "loan_dlg.h"
+#include "maker_links.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
 
@@ -155,9 +155,7 @@ bool CLoanDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT command = static_cast<UINT>(wParam & 0xFFF0);
     switch (command) {
-    case IDM_QUICK_HELP:
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
-        break;
+    case IDM_QUICK_HELP: ShowAboutWindow(kMakerMailLink, kMakerWebAddress); break;
     case IDM_SHOW_TIPS:
         Flip(settings_.bShowTips);
         ApplyTips();
@@ -180,12 +178,8 @@ bool CLoanDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
         entry_.SwitchSeparator(old, entry_.Separator());
         break;
     }
-    case IDM_COPY:
-        entry_.CopyResult();
-        return true;
-    case IDM_PASTE:
-        entry_.PasteAmount();
-        return true;
+    case IDM_COPY: entry_.CopyResult(); return true;
+    case IDM_PASTE: entry_.PasteAmount(); return true;
     case IDM_EXIT_ON_ESCAPE:
         Flip(settings_.bExitByEscape);
         if (settings_.bExitByEscape)

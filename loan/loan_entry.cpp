@@ -15,9 +15,7 @@ void RemovePercent(std::string& text)
 
 }  // namespace
 
-LoanEntry::LoanEntry(ILoanView& view, IClipboard& clipboard) : view_(view), clipboard_(clipboard)
-{
-}
+LoanEntry::LoanEntry(ILoanView& view, IClipboard& clipboard) : view_(view), clipboard_(clipboard) {}
 
 void LoanEntry::SetRateText(const std::string& text)
 {

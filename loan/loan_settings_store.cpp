@@ -15,7 +15,7 @@ bool HasKeyStyleOptions(Edition edition)
 
 void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace)
 {
-    const Color defaults[kLoanColorCount] = {0xC00000, 0x0000C0, 0xFFFFFF, 0xFFFFFF, 0xC00000,
+    const Color defaults[kLoanColorCount] = {0xC00000, 0x0000C0, 0xFFFFFF,   0xFFFFFF,  0xC00000,
                                              0x0000C0, 0x0000C0, buttonFace, buttonFace};
     for (size_t i = 0; i < kLoanColorCount; ++i)
         settings.crLoanColors[i] = defaults[i];
@@ -23,8 +23,8 @@ void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace)
 
 void CopyCalculatorColors(const ColorScheme& calculator, LoanSettings& settings)
 {
-    static const BasicColor kSource[kLoanColorCount] = {kEnterText,      kAccText,        kEnterBack,
-                                                        kResultBack,     kDigitKeysText,  kOperations1Text,
+    static const BasicColor kSource[kLoanColorCount] = {kEnterText,       kAccText,       kEnterBack,
+                                                        kResultBack,      kDigitKeysText, kOperations1Text,
                                                         kOperations2Text, kDialogBack,    kKeyBack};
     for (size_t i = 0; i < kLoanColorCount; ++i)
         settings.crLoanColors[i] = calculator.crBasicColors[kSource[i]];

@@ -3,8 +3,8 @@
 // defines its own resources under them. Plain #defines: read by the resource compiler too.
 #pragma once
 
-#include "control_ids.h"
 #include "command_ids.h"
+#include "control_ids.h"
 
 // Dialog templates: the same window with the 8-point and the 10-point font. The Big Font
 // command re-creates the window from the other one of each pair.

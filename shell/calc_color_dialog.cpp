@@ -19,7 +19,7 @@ constexpr Color kChooserStartColor = 0x0000FF;
 void CCalcExtDlg::RunColorsDialog()
 {
     ColorScheme& scheme = settings_.colors;
-    Color (&customColors)[kCustomColorCount] = ProcessSettings().crCustomColors;
+    Color(&customColors)[kCustomColorCount] = ProcessSettings().crCustomColors;
     // Cancel puts back exactly what the dialog can change, as it was when it opened. Reading
     // every stored setting again would do that too, but would also throw away the
     // calculator's unsaved numbers, its pending operation and the option flags changed since
@@ -48,16 +48,17 @@ void CCalcExtDlg::RunColorsDialog()
 
     InvalidateRect(Handle(), nullptr, TRUE);
     SetExtendedView(wasExtended);
-    MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top, TRUE);
+    MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top,
+               TRUE);
     SetFocus(Handle());  // the keys go to the calculator again, not to the control last clicked
 }
 
 void CCalcExtDlg::OnColorsChanged(CChColorExtDlg& dialog)
 {
     ColorScheme& scheme = settings_.colors;
-    const ColorChangeDecision change = DecideColorChange(
-        dialog.DefaultRequested(), dialog.SystemBackgroundCheck() != 0, scheme.bSystemBackgrounds != 0,
-        dialog.SelectedMask());
+    const ColorChangeDecision change =
+        DecideColorChange(dialog.DefaultRequested(), dialog.SystemBackgroundCheck() != 0,
+                          scheme.bSystemBackgrounds != 0, dialog.SelectedMask());
     switch (change.kind) {
     case ColorChangeKind::RestoreDefaults:
         SetDefaultColors();
@@ -66,8 +67,7 @@ void CCalcExtDlg::OnColorsChanged(CChColorExtDlg& dialog)
     case ColorChangeKind::SwitchSystemBackgrounds:
         scheme.bSystemBackgrounds = change.systemBackgrounds;
         break;
-    case ColorChangeKind::Repaint:
-        break;
+    case ColorChangeKind::Repaint: break;
     }
     ApplyColors(change.mask);
 }

@@ -1,11 +1,11 @@
 // The system commands of the calculator window: the options of its menu and their
 // accelerators. The base window's commands are written at the next save; the extended
 // window's are saved at once.
+#include "about_window.h"
 #include "calc_app.h"
 #include "calc_ext_dlg.h"
-#include "loan_settings.h"
-#include "about_window.h"
 #include "command_ids.h"
+#include "loan_settings.h"
 #include "maker_links.h"
 
 namespace {
@@ -23,9 +23,7 @@ constexpr INT_PTR kRecreate = -2;
 bool CCalcDlg::OnBaseCommand(UINT command)
 {
     switch (command) {
-    case IDM_QUICK_HELP:
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
-        return true;
+    case IDM_QUICK_HELP: ShowAboutWindow(kMakerMailLink, kMakerWebAddress); return true;
     case IDM_SHOW_TIPS:
         settings_.bShowTips = settings_.bShowTips ? 0 : 1;
         ApplyTips();
@@ -56,15 +54,12 @@ bool CCalcDlg::OnBaseCommand(UINT command)
         Flip(settings_.bOnTop);
         ApplyOnTop();
         return true;
-    case IDM_RUN_LOAN_CALCULATOR:
-        StartLoanCalculator();
-        return true;
+    case IDM_RUN_LOAN_CALCULATOR: StartLoanCalculator(); return true;
     case SC_CLOSE:
         SaveSettings();
         End(2);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -72,9 +67,7 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT command = static_cast<UINT>(wParam & 0xFFF0);
     switch (command) {
-    case IDM_SET_COLORS:
-        RunColorsDialog();
-        break;
+    case IDM_SET_COLORS: RunColorsDialog(); break;
     case IDM_MULTIPLE_INSTANCES:
         Flip(settings_.bRunMultiple);
         SetMenuCheck(settings_.bRunMultiple, IDM_MULTIPLE_INSTANCES);
@@ -92,15 +85,9 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
         engine_.ToggleComma();
         SetMenuCheck(settings_.engine.bCommaPoint, IDM_COMMA);
         break;
-    case IDM_COPY:
-        engine_.CopyValue();
-        return true;
-    case IDM_PASTE:
-        Paste(false);
-        return true;
-    case IDM_PASTE_COPY:
-        Paste(true);
-        return true;
+    case IDM_COPY: engine_.CopyValue(); return true;
+    case IDM_PASTE: Paste(false); return true;
+    case IDM_PASTE_COPY: Paste(true); return true;
     case IDM_BIG_FONT:
         Flip(settings_.bBigFont);
         SetMenuCheck(settings_.bBigFont, IDM_BIG_FONT);
@@ -119,8 +106,7 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
         SetMenuCheck(settings_.bBoldButton, IDM_BOLD_BUTTONS);
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         break;
-    default:
-        return CCalcDlg::OnSysCommand(wParam, lParam);
+    default: return CCalcDlg::OnSysCommand(wParam, lParam);
     }
     SaveSettings();
     return true;

@@ -12,15 +12,62 @@ namespace {
 
 // Every key of the window, in the order the template holds them.
 const int kKeyIds[] = {
-    IDC_KEY_BACK, IDC_KEY_DELETE, IDC_KEY_CLEAR, IDC_KEY_ACC, IDC_KEY_MEM, IDC_KEY_VIEW, IDC_KEY_MC, IDC_KEY_MR,
-    IDC_KEY_MS, IDC_KEY_MPLUS, 2117, 2118, 2119, 2114, 2115, 2116, 2111, 2112, 2113, 2110, IDC_KEY_SIGN,
-    IDC_KEY_POINT, IDC_KEY_DIVIDE, IDC_KEY_MULTIPLY, IDC_KEY_SUBTRACT, IDC_KEY_ADD, IDC_KEY_PERCENT, IDC_KEY_SQRT,
-    IDC_KEY_RECIPROCAL, IDC_KEY_EQUALS, IDC_KEY_TIPS, IDC_KEY_LN, IDC_KEY_LOG, IDC_KEY_SQUARE, IDC_KEY_SWAP,
-    IDC_KEY_EXP, IDC_KEY_POW10, IDC_KEY_CUBE, IDC_KEY_POWXY, 2120, 2121, 2122, 2123, 2124, 2125, IDC_KEY_E,
-    IDC_KEY_PI, IDC_KEY_SIN, IDC_KEY_COS, IDC_KEY_TAN, IDC_KEY_ASIN, IDC_KEY_ACOS, IDC_KEY_ATAN,
+    IDC_KEY_BACK,
+    IDC_KEY_DELETE,
+    IDC_KEY_CLEAR,
+    IDC_KEY_ACC,
+    IDC_KEY_MEM,
+    IDC_KEY_VIEW,
+    IDC_KEY_MC,
+    IDC_KEY_MR,
+    IDC_KEY_MS,
+    IDC_KEY_MPLUS,
+    2117,
+    2118,
+    2119,
+    2114,
+    2115,
+    2116,
+    2111,
+    2112,
+    2113,
+    2110,
+    IDC_KEY_SIGN,
+    IDC_KEY_POINT,
+    IDC_KEY_DIVIDE,
+    IDC_KEY_MULTIPLY,
+    IDC_KEY_SUBTRACT,
+    IDC_KEY_ADD,
+    IDC_KEY_PERCENT,
+    IDC_KEY_SQRT,
+    IDC_KEY_RECIPROCAL,
+    IDC_KEY_EQUALS,
+    IDC_KEY_TIPS,
+    IDC_KEY_LN,
+    IDC_KEY_LOG,
+    IDC_KEY_SQUARE,
+    IDC_KEY_SWAP,
+    IDC_KEY_EXP,
+    IDC_KEY_POW10,
+    IDC_KEY_CUBE,
+    IDC_KEY_POWXY,
+    2120,
+    2121,
+    2122,
+    2123,
+    2124,
+    2125,
+    IDC_KEY_E,
+    IDC_KEY_PI,
+    IDC_KEY_SIN,
+    IDC_KEY_COS,
+    IDC_KEY_TAN,
+    IDC_KEY_ASIN,
+    IDC_KEY_ACOS,
+    IDC_KEY_ATAN,
 };
 
-const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL, IDC_PANEL_LAST_OP,
+const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL,   IDC_PANEL_LAST_OP,
                          IDC_PANEL_OTHER,  IDC_PANEL_INTEGER, IDC_PANEL_OTHER_LABEL};
 
 }  // namespace
@@ -173,13 +220,11 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     switch (message) {
     case WM_KEYDOWN:
     case WM_KEYUP:
-    case WM_CHAR:
-        return OnKeyMessage(message, wParam);
+    case WM_CHAR: return OnKeyMessage(message, wParam);
     case WM_SETFONT:
         OnDialogFont(reinterpret_cast<HFONT>(wParam));
         return false;  // the dialog manager keeps the font too
-    case WM_GETFONT:
-        return OnFontRequest(wParam, result);
+    case WM_GETFONT: return OnFontRequest(wParam, result);
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (CCalcButton* key = Key(static_cast<int>(item->CtlID)))
@@ -196,9 +241,7 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_KILLFOCUS:
         // Ignored: the dialog manager would hand the focus to the first control.
         return true;
-    case WM_LBUTTONDOWN:
-        SetFocus(Handle());
-        return false;
+    case WM_LBUTTONDOWN: SetFocus(Handle()); return false;
     case WM_ACTIVATEAPP:
         if (wParam)
             SetNumLock();
@@ -219,16 +262,13 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
         result = TRUE;
         return true;
-    case WM_QUERYENDSESSION:
-        result = TRUE;
-        return true;
+    case WM_QUERYENDSESSION: result = TRUE; return true;
     case WM_ENDSESSION:
         // Windows is ending: what changed since the last save would otherwise be lost.
         if (wParam)
             SaveSettings();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -241,12 +281,9 @@ bool CCalcDlg::OnKeyMessage(UINT message, WPARAM wParam)
         return true;
     }
     switch (message) {
-    case WM_KEYDOWN:
-        return engine_.OnKeyPress(key, mods);
-    case WM_KEYUP:
-        return engine_.OnKeyRelease(key, mods);
-    default:
-        return engine_.OnCharKey(key & 0xFF, mods);
+    case WM_KEYDOWN: return engine_.OnKeyPress(key, mods);
+    case WM_KEYUP: return engine_.OnKeyRelease(key, mods);
+    default: return engine_.OnCharKey(key & 0xFF, mods);
     }
 }
 
@@ -281,4 +318,3 @@ void CCalcDlg::TogglePrecisionControl()
     settings_.bShowPrecision = settings_.bShowPrecision ? 0 : 1;
     ApplyPrecisionControl();
 }
-

@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "color_plan.h"
 #include "calc_engine_ext.h"
-#include "painted_controls.h"
 #include "calc_settings.h"
+#include "color_plan.h"
 #include "dialog.h"
+#include "painted_controls.h"
 #include "registry_port.h"
 #include "tooltips.h"
 #include "win32_clipboard.h"

@@ -193,6 +193,6 @@ void CCalcDlg::CheckPrecisionMode(bool after)
 {
     HMENU menu = GetSystemMenu(Handle(), FALSE);
     if (menu != nullptr)
-        CheckMenuRadioItem(menu, IDM_AFTER_POINT, IDM_COMMON_SCALE, after ? IDM_AFTER_POINT : IDM_COMMON_SCALE,
-                           MF_BYCOMMAND);
+        CheckMenuRadioItem(menu, IDM_AFTER_POINT, IDM_COMMON_SCALE,
+                           after ? IDM_AFTER_POINT : IDM_COMMON_SCALE, MF_BYCOMMAND);
 }

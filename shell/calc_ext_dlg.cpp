@@ -3,8 +3,8 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
 #include "settings_store.h"
+#include "window_helpers.h"
 
 SharedSettings& ProcessSettings()
 {
@@ -95,22 +95,15 @@ void CCalcExtDlg::CenterOnWorkArea()
 bool CCalcExtDlg::OnCommand(int id, int code, HWND control)
 {
     switch (id) {
-    case IDC_CMD_COPY:
-        engine_.CopyValue();
-        return true;
-    case IDC_CMD_PASTE:
-        Paste(false);
-        return true;
-    case IDC_CMD_PASTE_COPY:
-        Paste(true);
-        return true;
+    case IDC_CMD_COPY: engine_.CopyValue(); return true;
+    case IDC_CMD_PASTE: Paste(false); return true;
+    case IDC_CMD_PASTE_COPY: Paste(true); return true;
     case IDC_PRECISION_EDIT:
         // The spin control writes its number into the edit box; numbers the engine pushes
         // itself are no edit.
         if (code == EN_CHANGE && ready_ && !Pushing())
             engine_.OnPrecisionEdited();
         return code == EN_CHANGE;
-    default:
-        return CCalcDlg::OnCommand(id, code, control);
+    default: return CCalcDlg::OnCommand(id, code, control);
     }
 }

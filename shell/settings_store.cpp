@@ -18,7 +18,8 @@ bool HasKeyStyleOptions(Edition edition)
 
 const char* CalcSettingsKey(Edition edition)
 {
-    return edition == Edition::Styled ? "Software\\Brimwold\\Tallyra\\Styled" : "Software\\Brimwold\\Tallyra\\Classic";
+    return edition == Edition::Styled ? "Software\\Brimwold\\Tallyra\\Styled"
+                                      : "Software\\Brimwold\\Tallyra\\Classic";
 }
 
 void SaveSettings(IRegistry& registry, Edition edition, const CalcSettings& settings, const CalcState& state,

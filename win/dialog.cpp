@@ -22,10 +22,8 @@ bool ReturnsDirectly(UINT message)
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_QUERYDRAGICON:
-    case WM_INITDIALOG:
-        return true;
-    default:
-        return false;
+    case WM_INITDIALOG: return true;
+    default: return false;
     }
 }
 
@@ -89,15 +87,10 @@ void Dialog::End(INT_PTR result)
 bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        result = OnInitDialog() ? TRUE : FALSE;
-        return true;
-    case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SYSCOMMAND:
-        return OnSysCommand(wParam, lParam);
-    default:
-        return OnMessage(message, wParam, lParam, result);
+    case WM_INITDIALOG: result = OnInitDialog() ? TRUE : FALSE; return true;
+    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    default: return OnMessage(message, wParam, lParam, result);
     }
 }
 

@@ -94,7 +94,8 @@ bool ReadText(IRegistryKey& key, const char* name, std::string& text, size_t cap
     if (!key.Read(name, buffer.data(), static_cast<uint32_t>(capacity), size) || size >= capacity)
         return false;
     const void* zero = std::memchr(buffer.data(), '\0', size);
-    const size_t length = zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - buffer.data()) : size;
+    const size_t length =
+        zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - buffer.data()) : size;
     // Counted with the zero the next save writes after it: a text without one that fills the
     // buffer would be saved one byte too long and refused at the next start.
     if (length + 1 >= capacity)

@@ -49,8 +49,8 @@ void SubclassedControl::Invalidate() const
         InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                 DWORD_PTR data)
+LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                                 UINT_PTR, DWORD_PTR data)
 {
     SubclassedControl* self = reinterpret_cast<SubclassedControl*>(data);
     if (message == WM_NCDESTROY) {

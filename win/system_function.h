@@ -6,8 +6,7 @@
 // program does not pay for loading and initialising it. Null when it cannot be had.
 FARPROC SystemProc(const char* dll, const char* name);
 
-template <typename Function>
-Function* SystemFunction(const char* dll, const char* name)
+template <typename Function> Function* SystemFunction(const char* dll, const char* name)
 {
     // Through the generic function pointer type: a direct cast between unrelated function
     // types draws a warning.

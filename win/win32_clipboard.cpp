@@ -44,7 +44,8 @@ bool Win32Clipboard::GetText(std::string& text)
             // Another program's data need not end with a zero: never read past the block.
             const size_t size = GlobalSize(data);
             const void* zero = std::memchr(bytes, '\0', size);
-            text.assign(bytes, zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - bytes) : size);
+            text.assign(bytes,
+                        zero != nullptr ? static_cast<size_t>(static_cast<const char*>(zero) - bytes) : size);
             GlobalUnlock(data);
         }
     }

@@ -12,7 +12,8 @@ public:
     bool Read(const char* name, void* buffer, uint32_t capacity, uint32_t& size) override
     {
         DWORD length = capacity;
-        const LONG result = RegQueryValueExA(key_, name, nullptr, nullptr, static_cast<BYTE*>(buffer), &length);
+        const LONG result =
+            RegQueryValueExA(key_, name, nullptr, nullptr, static_cast<BYTE*>(buffer), &length);
         size = length;
         return result == ERROR_SUCCESS && length <= capacity;
     }

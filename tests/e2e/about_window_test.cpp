@@ -39,7 +39,8 @@ std::optional<std::string> HelpTextOfProgram(const std::string& exePath)
                 for (size_t i = 6; i < data.size(); ++i) {
                     const size_t n = i - 6;
                     const bool reversed = (n / 4) % 2 == 0;
-                    payload.push_back(static_cast<uint8_t>(data[i] ^ data[2 + (reversed ? 3 - n % 4 : n % 4)]));
+                    payload.push_back(
+                        static_cast<uint8_t>(data[i] ^ data[2 + (reversed ? 3 - n % 4 : n % 4)]));
                 }
                 data = payload;
             }
@@ -75,7 +76,8 @@ protected:
 
     // Where two captures of the window first differ outside the ignored parts, and which of
     // its controls is there.
-    static std::string Difference(const Image& a, const Image& b, const std::vector<RECT>& ignored, HWND window)
+    static std::string Difference(const Image& a, const Image& b, const std::vector<RECT>& ignored,
+                                  HWND window)
     {
         const std::optional<POINT> at = FirstDifferenceOutside(a, b, ignored);
         if (!at)
@@ -149,7 +151,8 @@ TEST_F(AboutWindowTest, QuickHelpOfTheLoanWindowOpensOneAboutWindow)
 TEST_F(AboutWindowTest, HelpEditShowsTheTextWithoutItsLastByteAndNothingSelected)
 {
     const std::optional<std::string> expected = HelpTextOfProgram(CurrentOptions().exePath);
-    ASSERT_TRUE(expected.has_value()) << "the help text resource could not be read from " << CurrentOptions().exePath;
+    ASSERT_TRUE(expected.has_value())
+        << "the help text resource could not be read from " << CurrentOptions().exePath;
     ASSERT_GT(expected->size(), 100u);
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     const HWND about = OpenWithF1(Window());
@@ -178,8 +181,10 @@ TEST_F(AboutWindowTest, FirstTabStopHasTheFocus)
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     EXPECT_TRUE(WaitUntil([&] {
-        return GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info) && info.hwndFocus == expected;
-    })) << "the focus is on control " << GetDlgCtrlID(info.hwndFocus);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &info) &&
+               info.hwndFocus == expected;
+    })) << "the focus is on control "
+        << GetDlgCtrlID(info.hwndFocus);
 }
 
 TEST_F(AboutWindowTest, OnlyTheEmblemMoves)
@@ -214,5 +219,5 @@ TEST_F(AboutWindowTest, OnlyTheEmblemMoves)
         << "something besides the emblem changed: " << Difference(first, later, moving, about);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -238,5 +238,5 @@ TEST_F(AcceleratorTest, CtrlMStoresTheMemoryInTheStyledEdition)
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_OTHER, "42"));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

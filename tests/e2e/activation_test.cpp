@@ -74,5 +74,5 @@ TEST_F(CalculatorTest, CaptionIsDrawnActiveFromTheStart)
                                                   "switch to another window and back";
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

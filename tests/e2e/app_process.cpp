@@ -28,7 +28,7 @@ BOOL CALLBACK CollectTitled(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 AppProcess::~AppProcess()
 {
@@ -196,4 +196,4 @@ int KillProcessesRunning(const std::string& exePath)
     return killed;
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -65,4 +65,4 @@ std::vector<DWORD> ProcessesRunning(const std::string& exePath);
 // once and, still holding the test's output, keep ctest waiting. Returns how many it ended.
 int KillProcessesRunning(const std::string& exePath);
 
-} // namespace e2e
+}  // namespace e2e

@@ -54,7 +54,8 @@ TEST_F(BigFontTest, RoundTripKeepsNumbersViewAndPlace)
     ASSERT_NO_FATAL_FAILURE(WaitForRecreatedWindow(first));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(first); })) << "the old window stayed";
     EXPECT_EQ(ReadSetting("Big Font"), (RegistryValue{REG_BINARY, {1}}));
-    EXPECT_EQ(DialogFontHeight(), FontHeightForPoints(10)) << "the new window is not on the 10-point template";
+    EXPECT_EQ(DialogFontHeight(), FontHeightForPoints(10))
+        << "the new window is not on the 10-point template";
     const RECT big = WindowRect(Window());
     EXPECT_GT(Width(big), Width(small));
     EXPECT_GT(Height(big), Height(small));
@@ -85,5 +86,5 @@ TEST_F(BigFontTest, StoredBigFontStartsOnTheBigTemplate)
     EXPECT_TRUE(WaitForMenuCheck(Window(), IDM_BIG_FONT, true));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

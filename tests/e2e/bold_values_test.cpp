@@ -56,5 +56,5 @@ TEST_F(BoldValuesTest, StoredBoldResultDrawsResultPanelBold)
     EXPECT_GT(boldInk, plainInk + plainInk / 10) << "plain " << plainInk << ", bold " << boldInk;
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

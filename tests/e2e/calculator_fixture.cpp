@@ -11,7 +11,7 @@ namespace {
 constexpr DWORD kStartTimeoutMs = 30000;
 constexpr DWORD kCloseTimeoutMs = 10000;
 
-} // namespace
+}  // namespace
 
 void CalculatorTest::SetUp()
 {
@@ -96,4 +96,4 @@ std::string CalculatorTest::ScreenshotPath(const std::string& name) const
     return JoinPath(folder, name);
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -57,4 +57,4 @@ protected:
     AppProcess app_;
 };
 
-} // namespace e2e
+}  // namespace e2e

@@ -44,4 +44,4 @@ std::vector<int> KeyIds(const std::string& sequence)
     return ids;
 }
 
-} // namespace e2e
+}  // namespace e2e

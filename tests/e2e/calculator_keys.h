@@ -12,4 +12,4 @@ namespace e2e {
 // names no key, so a mistyped test fails instead of pressing something else.
 std::vector<int> KeyIds(const std::string& sequence);
 
-} // namespace e2e
+}  // namespace e2e

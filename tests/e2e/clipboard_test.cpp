@@ -37,14 +37,15 @@ protected:
                 return last == text;
             }))
             return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "the clipboard holds \"" << last.value_or("(no text)")
-                                           << "\", expected \"" << text << "\"";
+        return testing::AssertionFailure()
+               << "the clipboard holds \"" << last.value_or("(no text)") << "\", expected \"" << text << "\"";
     }
 
     // 2 + 3 =: the up window shows 5.
     void ComputeFive()
     {
-        ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
+        ASSERT_TRUE(
+            ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
         ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
     }
 };
@@ -153,5 +154,5 @@ TEST_F(ClipboardTest, PastesWhatAnXClientOffers)
     EXPECT_EQ(ReadXClipboard(), std::optional<std::string>("13"));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -26,7 +26,7 @@ bool OpenWithRetry(HWND owner)
     return WaitUntil([&] { return OpenClipboard(owner) != FALSE; });
 }
 
-} // namespace
+}  // namespace
 
 bool SetClipboardText(const std::string& text)
 {
@@ -64,4 +64,4 @@ std::optional<std::string> GetClipboardText()
     return text;
 }
 
-} // namespace e2e
+}  // namespace e2e

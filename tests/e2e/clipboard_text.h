@@ -13,4 +13,4 @@ bool SetClipboardText(const std::string& text);
 // The CF_TEXT on the clipboard; nothing when there is none or the clipboard stayed busy.
 std::optional<std::string> GetClipboardText();
 
-} // namespace e2e
+}  // namespace e2e

@@ -27,8 +27,10 @@ protected:
     void StartWithTestColours(bool systemBackgrounds)
     {
         ASSERT_NO_FATAL_FAILURE(WriteSetting("Basic Colors", REG_BINARY, ColourBlock(TestBasicColours())));
-        ASSERT_NO_FATAL_FAILURE(WriteSetting("Extended Colors", REG_BINARY, ColourBlock(TestExtendedColours())));
-        ASSERT_NO_FATAL_FAILURE(WriteSetting("System Backgrounds", REG_BINARY, {systemBackgrounds ? uint8_t(1) : uint8_t(0)}));
+        ASSERT_NO_FATAL_FAILURE(
+            WriteSetting("Extended Colors", REG_BINARY, ColourBlock(TestExtendedColours())));
+        ASSERT_NO_FATAL_FAILURE(
+            WriteSetting("System Backgrounds", REG_BINARY, {systemBackgrounds ? uint8_t(1) : uint8_t(0)}));
         ASSERT_NO_FATAL_FAILURE(WriteSetting("Extended View", REG_BINARY, {1}));
         ASSERT_NO_FATAL_FAILURE(StartCalculator());
         ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3}));
@@ -36,7 +38,10 @@ protected:
         ASSERT_TRUE(CaptureWindow(Window(), capture_));
     }
 
-    Image Pixels(int id, int inset = 0) const { return ControlPixels(capture_, Window(), Window(), id, inset); }
+    Image Pixels(int id, int inset = 0) const
+    {
+        return ControlPixels(capture_, Window(), Window(), id, inset);
+    }
 
     // A point of the dialog's own background: in its client area, under no control.
     COLORREF DialogBackgroundPixel() const
@@ -85,7 +90,8 @@ protected:
         const auto& e = TestExtendedColours();
         std::vector<KeyFamily> families = {
             {"Memory", {IDC_KEY_MC, IDC_KEY_MR, IDC_KEY_MS, IDC_KEY_MPLUS}, b[kMemoryKeysText]},
-            {"Digits", {2110, 2111, 2112, 2113, 2114, 2115, 2116, 2117, 2118, 2119, IDC_KEY_SIGN, IDC_KEY_POINT},
+            {"Digits",
+             {2110, 2111, 2112, 2113, 2114, 2115, 2116, 2117, 2118, 2119, IDC_KEY_SIGN, IDC_KEY_POINT},
              b[kDigitKeysText]},
             {"Operations 1", {2133, 2134, 2135, 2136, 2137, 2138}, b[kOperations1Text]},
             {"Operations 2", {IDC_KEY_SQRT, IDC_KEY_RECIPROCAL}, b[kOperations2Text]},
@@ -94,7 +100,8 @@ protected:
             {"A", {IDC_KEY_ACC}, b[kAccText]},
             {"M", {IDC_KEY_MEM}, b[kMemText]},
             {"Constants", {IDC_KEY_E, IDC_KEY_PI}, e[kConstantsText]},
-            {"Operations 3", {2200, 2201, 2202, 2203, 2204, 2205, 2206, 2207, 2208, 2209, 2210, 2211, 2212},
+            {"Operations 3",
+             {2200, 2201, 2202, 2203, 2204, 2205, 2206, 2207, 2208, 2209, 2210, 2211, 2212},
              e[kOperations3Text]},
             {"Swap", {IDC_KEY_SWAP}, e[kSwapKeyText]},
             {"Question", {IDC_KEY_TIPS}, e[kQuestionKeyText]},
@@ -161,5 +168,5 @@ TEST_F(ColourSchemeTest, SystemBackgroundsShowSystemColoursAndKeepTextColours)
         ExpectKeys(face);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -34,10 +34,21 @@ std::array<COLORREF, 15> DefaultBasicColours()
 {
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return {window,          window,          face,           face,
-            RGB(0, 0, 192),  RGB(240, 80, 0), RGB(0, 127, 0), RGB(0, 127, 0),
-            RGB(0, 0, 192),  RGB(192, 0, 0),  RGB(96, 96, 0), RGB(224, 0, 0),
-            RGB(194, 69, 172), face,          face};
+    return {window,
+            window,
+            face,
+            face,
+            RGB(0, 0, 192),
+            RGB(240, 80, 0),
+            RGB(0, 127, 0),
+            RGB(0, 127, 0),
+            RGB(0, 0, 192),
+            RGB(192, 0, 0),
+            RGB(96, 96, 0),
+            RGB(224, 0, 0),
+            RGB(194, 69, 172),
+            face,
+            face};
 }
 
 std::array<COLORREF, 5> DefaultExtendedColours()
@@ -65,8 +76,8 @@ std::vector<std::string> ExpectedGroups(bool classic)
 
 std::vector<std::string> ExpectedTextAndBackRows(bool classic)
 {
-    std::vector<std::string> rows = {"Dialog Background", "Enter Window", "Result Window", "Operation Info",
-                                     "A-M Info",          "Acc",          "Mem"};
+    std::vector<std::string> rows = {
+        "Dialog Background", "Enter Window", "Result Window", "Operation Info", "A-M Info", "Acc", "Mem"};
     if (classic)
         rows.insert(rows.begin() + 1, "Button Background");
     return rows;
@@ -177,7 +188,8 @@ protected:
                 continue;
             HWND list = Control(dialog_, IDC_COLOR_CATEGORIES);
             Send(list, LB_SETCURSEL, i, 0);
-            Send(dialog_, WM_COMMAND, MAKEWPARAM(IDC_COLOR_CATEGORIES, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+            Send(dialog_, WM_COMMAND, MAKEWPARAM(IDC_COLOR_CATEGORIES, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
             return testing::AssertionSuccess();
         }
         return testing::AssertionFailure() << "no category \"" << name << "\" in " << Join(rows);
@@ -187,7 +199,8 @@ protected:
     {
         HWND combo = Control(dialog_, IDC_COLOR_GROUPS);
         Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        Send(dialog_, WM_COMMAND, MAKEWPARAM(IDC_COLOR_GROUPS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        Send(dialog_, WM_COMMAND, MAKEWPARAM(IDC_COLOR_GROUPS, CBN_SELCHANGE),
+             reinterpret_cast<LPARAM>(combo));
     }
 
     // The chooser's colour as its Red, Green and Blue boxes show it; CLR_INVALID while a box
@@ -209,8 +222,8 @@ protected:
     {
         if (WaitUntil([&] { return ChooserColour() == expected; }))
             return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "the chooser shows " << ColourText(ChooserColour()) << ", expected "
-                                           << ColourText(expected);
+        return testing::AssertionFailure() << "the chooser shows " << ColourText(ChooserColour())
+                                           << ", expected " << ColourText(expected);
     }
 
     // Types the colour into the chooser's boxes, as a user types them, and waits until the
@@ -269,8 +282,8 @@ protected:
             const COLORREF found = BareBackground(capture, Window());
             if (found == colour)
                 return testing::AssertionSuccess();
-            return testing::AssertionFailure() << "the window's background is " << ColourText(found) << ", expected "
-                                               << ColourText(colour);
+            return testing::AssertionFailure() << "the window's background is " << ColourText(found)
+                                               << ", expected " << ColourText(colour);
         });
     }
 
@@ -348,7 +361,8 @@ TEST_F(ColoursDialogTest, LiveColoursAreKeptByOk)
     EXPECT_EQ(CheckState(dialog_, IDC_COLOR_BACKGROUND), BST_CHECKED);
     EXPECT_EQ(CheckState(dialog_, IDC_COLOR_SYSTEM_BACKGROUND), BST_UNCHECKED);
     EXPECT_EQ(ControlText(dialog_, IDC_COLOR_BACKGROUND), classic ? "Background Color" : "Background Color ");
-    EXPECT_EQ(ControlText(dialog_, IDC_COLOR_SYSTEM_BACKGROUND), classic ? "System Background" : "System Background ");
+    EXPECT_EQ(ControlText(dialog_, IDC_COLOR_SYSTEM_BACKGROUND),
+              classic ? "System Background" : "System Background ");
     EXPECT_EQ(ControlText(dialog_, IDC_COLOR_FOLD), "<");
     EXPECT_TRUE(ChooserShows(GetSysColor(COLOR_BTNFACE)));
 
@@ -564,8 +578,8 @@ TEST_F(ColoursDialogTest, CategoryIsRememberedPerGroup)
     if (classic) {
         SelectGroup(1);
         EXPECT_EQ(Texts(IDC_COLOR_CATEGORIES, false),
-                  (std::vector<std::string>{"Memory", "Digits", "Operations 1", "Operations 2", "Clear Operations",
-                                            "Extension Button"}));
+                  (std::vector<std::string>{"Memory", "Digits", "Operations 1", "Operations 2",
+                                            "Clear Operations", "Extension Button"}));
         EXPECT_EQ(SelectedCategory(), "Memory");
         ASSERT_TRUE(SelectCategory("Operations 1"));
         // A key row edits the caption colour only.
@@ -601,5 +615,5 @@ TEST_F(ColoursDialogTest, CategoryIsRememberedPerGroup)
     ASSERT_NO_FATAL_FAILURE(CloseColours(IDCANCEL));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -9,7 +9,8 @@ namespace e2e {
 std::string ColourText(COLORREF colour)
 {
     std::ostringstream out;
-    out << "(" << int(GetRValue(colour)) << ", " << int(GetGValue(colour)) << ", " << int(GetBValue(colour)) << ")";
+    out << "(" << int(GetRValue(colour)) << ", " << int(GetGValue(colour)) << ", " << int(GetBValue(colour))
+        << ")";
     return out.str();
 }
 
@@ -30,8 +31,8 @@ testing::AssertionResult BackgroundIs(const Image& pixels, COLORREF expected)
     const COLORREF found = MostCommonColour(pixels);
     if (found == expected)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the background is " << ColourText(found) << ", expected "
-                                       << ColourText(expected);
+    return testing::AssertionFailure()
+           << "the background is " << ColourText(found) << ", expected " << ColourText(expected);
 }
 
 testing::AssertionResult HasPixelsOf(const Image& pixels, COLORREF colour, int minimum)
@@ -39,9 +40,9 @@ testing::AssertionResult HasPixelsOf(const Image& pixels, COLORREF colour, int m
     const int count = CountColour(pixels, colour);
     if (count >= minimum)
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << count << " pixels of " << ColourText(colour) << ", expected at least "
-                                       << minimum << " (most pixels are " << ColourText(MostCommonColour(pixels))
-                                       << ")";
+    return testing::AssertionFailure()
+           << count << " pixels of " << ColourText(colour) << ", expected at least " << minimum
+           << " (most pixels are " << ColourText(MostCommonColour(pixels)) << ")";
 }
 
 testing::AssertionResult HasNoPixelsOf(const Image& pixels, COLORREF colour)
@@ -52,4 +53,4 @@ testing::AssertionResult HasNoPixelsOf(const Image& pixels, COLORREF colour)
     return testing::AssertionFailure() << count << " pixels of " << ColourText(colour);
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -29,4 +29,4 @@ testing::AssertionResult HasPixelsOf(const Image& pixels, COLORREF colour, int m
 // No pixel has this colour.
 testing::AssertionResult HasNoPixelsOf(const Image& pixels, COLORREF colour);
 
-} // namespace e2e
+}  // namespace e2e

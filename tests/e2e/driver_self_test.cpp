@@ -118,5 +118,5 @@ TEST(WinePaths, HostPathsBecomeWindowsPaths)
     EXPECT_EQ(ToWindowsPath("C:\\x.exe"), "C:\\x.exe");
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -26,7 +26,7 @@ bool TakeFlag(const char* arg, const char* flag, std::string& value)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool ParseOptions(int argc, char** argv, std::string& error)
 {
@@ -43,11 +43,19 @@ bool ParseOptions(int argc, char** argv, std::string& error)
     if (edition.empty())
         edition = "classic";
     if (edition == "classic")
-        g_options.edition = Edition{"classic", "Tallyra Classic", "Software\\Brimwold\\Tallyra\\Classic",
-                                    "Loan Calculator Classic", "Software\\Brimwold\\Loan Calculator\\Classic", true};
+        g_options.edition = Edition{"classic",
+                                    "Tallyra Classic",
+                                    "Software\\Brimwold\\Tallyra\\Classic",
+                                    "Loan Calculator Classic",
+                                    "Software\\Brimwold\\Loan Calculator\\Classic",
+                                    true};
     else if (edition == "styled")
-        g_options.edition = Edition{"styled", "Tallyra Styled", "Software\\Brimwold\\Tallyra\\Styled",
-                                    "Loan Calculator Styled", "Software\\Brimwold\\Loan Calculator\\Styled", false};
+        g_options.edition = Edition{"styled",
+                                    "Tallyra Styled",
+                                    "Software\\Brimwold\\Tallyra\\Styled",
+                                    "Loan Calculator Styled",
+                                    "Software\\Brimwold\\Loan Calculator\\Styled",
+                                    false};
     else {
         error = "unknown edition " + edition + " (classic or styled)";
         return false;
@@ -66,4 +74,4 @@ const Options& CurrentOptions()
     return g_options;
 }
 
-} // namespace e2e
+}  // namespace e2e

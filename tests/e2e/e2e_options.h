@@ -7,18 +7,18 @@
 namespace e2e {
 
 struct Edition {
-    std::string name;        // "classic" or "styled": screenshot names start with it
-    std::string title;       // the exact window title
-    std::string registryKey; // under HKEY_CURRENT_USER
-    std::string loanTitle;       // the exact title of its loan calculator window
-    std::string loanRegistryKey; // the loan calculator's own key, under HKEY_CURRENT_USER
-    bool classic = false;        // the edition with owner-painted keys
+    std::string name;             // "classic" or "styled": screenshot names start with it
+    std::string title;            // the exact window title
+    std::string registryKey;      // under HKEY_CURRENT_USER
+    std::string loanTitle;        // the exact title of its loan calculator window
+    std::string loanRegistryKey;  // the loan calculator's own key, under HKEY_CURRENT_USER
+    bool classic = false;         // the edition with owner-painted keys
 };
 
 struct Options {
     Edition edition;
-    std::string exePath;       // Windows path of the program
-    std::string screenshotDir; // Windows path; empty: no screenshot files are written
+    std::string exePath;        // Windows path of the program
+    std::string screenshotDir;  // Windows path; empty: no screenshot files are written
 };
 
 // Reads --edition=classic|styled, --exe=PATH and --screenshots=DIR (host or Windows paths)
@@ -29,4 +29,4 @@ bool ParseOptions(int argc, char** argv, std::string& error);
 
 const Options& CurrentOptions();
 
-} // namespace e2e
+}  // namespace e2e

@@ -26,8 +26,8 @@ protected:
     // 12 + 3 = then 4: the up window shows 15, the down window 4.
     void EnterNumbers()
     {
-        ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 1, IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3,
-                                        IDC_KEY_EQUALS, IDC_KEY_DIGIT0 + 4}));
+        ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 1, IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD,
+                                        IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS, IDC_KEY_DIGIT0 + 4}));
         ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "15"));
         ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "4"));
     }
@@ -148,5 +148,5 @@ TEST_F(EscapeTest, EscapeThatClosedTheAboutWindowDoesNotActInTheCalculator)
     }
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -22,7 +22,7 @@ HWND SinkWindow()
     return sink;
 }
 
-} // namespace
+}  // namespace
 
 bool ActivateFocusSink()
 {
@@ -39,4 +39,4 @@ void HideFocusSink()
         ShowWindow(sink, SW_HIDE);
 }
 
-} // namespace e2e
+}  // namespace e2e

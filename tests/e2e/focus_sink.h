@@ -13,4 +13,4 @@ bool ActivateFocusSink();
 // Hides the driver's window again.
 void HideFocusSink();
 
-} // namespace e2e
+}  // namespace e2e

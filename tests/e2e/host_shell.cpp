@@ -18,13 +18,13 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-} // namespace
+}  // namespace
 
 SharedFile NewSharedFile(const std::string& suffix)
 {
     static int counter = 0;
-    const std::string host =
-        "/tmp/tallyra-e2e-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + suffix;
+    const std::string host = "/tmp/tallyra-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++counter) + suffix;
     return SharedFile{host, ToWindowsPath(host)};
 }
 
@@ -51,8 +51,9 @@ std::optional<std::string> RunHostShell(const std::string& script, DWORD timeout
             CloseHandle(info.hThread);
         if (info.hProcess != nullptr)
             CloseHandle(info.hProcess);
-        if (WaitUntil([&] { return GetFileAttributesA(output.windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                      timeoutMs))
+        if (WaitUntil(
+                [&] { return GetFileAttributesA(output.windowsPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                timeoutMs))
             result = ReadWholeFile(output.windowsPath);
     }
     DeleteFileA(scriptFile.windowsPath.c_str());
@@ -64,8 +65,8 @@ std::optional<std::string> RunHostShell(const std::string& script, DWORD timeout
 std::optional<std::string> ReadXClipboard()
 {
     // The marker line tells "xclip ran and found no text" from "xclip could not run".
-    const std::optional<std::string> out =
-        RunHostShell("if xclip -o -selection clipboard; then printf '\\n%s' ok; else printf '\\n%s' none; fi");
+    const std::optional<std::string> out = RunHostShell(
+        "if xclip -o -selection clipboard; then printf '\\n%s' ok; else printf '\\n%s' none; fi");
     if (!out)
         return std::nullopt;
     const size_t marker = out->rfind('\n');
@@ -80,9 +81,10 @@ bool OfferXClipboard(const std::string& text)
     if (!WriteWholeFile(source.windowsPath, text.data(), text.size()))
         return false;
     // xclip takes the selection, then leaves a child behind that serves it and returns.
-    const std::optional<std::string> out = RunHostShell("xclip -selection clipboard -i " + Quoted(source.hostPath) +
-                                                        " </dev/null && printf ok; rm -f " + Quoted(source.hostPath));
+    const std::optional<std::string> out =
+        RunHostShell("xclip -selection clipboard -i " + Quoted(source.hostPath) +
+                     " </dev/null && printf ok; rm -f " + Quoted(source.hostPath));
     return out.has_value() && *out == "ok";
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -31,4 +31,4 @@ std::optional<std::string> ReadXClipboard();
 // so whoever copies next ends it. False when xclip could not run.
 bool OfferXClipboard(const std::string& text);
 
-} // namespace e2e
+}  // namespace e2e

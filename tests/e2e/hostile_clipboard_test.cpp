@@ -19,13 +19,15 @@ class HostileClipboardTest : public CalculatorTest {
 protected:
     void ComputeFive()
     {
-        ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
+        ASSERT_TRUE(
+            ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
         ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
     }
 
     // Types the chord and waits, up to `timeoutMs`, until the window's thread has taken its
     // key releases from the queue and answers again: everything the chord started is done.
-    testing::AssertionResult ChordHandledWithin(std::initializer_list<WORD> modifiers, WORD vk, DWORD timeoutMs)
+    testing::AssertionResult ChordHandledWithin(std::initializer_list<WORD> modifiers, WORD vk,
+                                                DWORD timeoutMs)
     {
         if (!BringToForeground(Window()))
             return testing::AssertionFailure() << "the window did not come to the front";
@@ -90,8 +92,8 @@ class HeldClipboard {
 public:
     HeldClipboard()
     {
-        owner_ = CreateWindowExA(0, "STATIC", "tallyra e2e clipboard holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        owner_ = CreateWindowExA(0, "STATIC", "tallyra e2e clipboard holder", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
         held_ = owner_ != nullptr && WaitUntil([&] { return OpenClipboard(owner_) != FALSE; });
     }
     ~HeldClipboard()
@@ -132,12 +134,13 @@ TEST_F(HostileClipboardTest, CopyAndPasteWhileAnotherProgramHoldsTheClipboardCha
     EXPECT_EQ(ControlText(Window(), IDC_PANEL_CURRENT), "3");
     held.Release();
 
-    EXPECT_EQ(GetClipboardText(), std::optional<std::string>("1234+1=")) << "a failed copy changed the clipboard";
+    EXPECT_EQ(GetClipboardText(), std::optional<std::string>("1234+1="))
+        << "a failed copy changed the clipboard";
     // Once the clipboard is free again, both work.
     ASSERT_TRUE(ChordHandledWithin({VK_CONTROL}, 'V', kPasteTimeoutMs));
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "1235"));
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

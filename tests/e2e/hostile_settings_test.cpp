@@ -26,15 +26,15 @@ namespace e2e {
 namespace {
 
 enum class Kind {
-    Colors,     // little-endian colour words
-    Flag,       // one byte, 0 or 1
-    Position,   // two signed 32-bit words
-    Numbers,    // four doubles
-    Context,    // five signed 32-bit selectors
-    Counter,    // REG_DWORD, any value
-    Scale,      // REG_DWORD, significant digits
-    After,      // REG_DWORD, digits after the point
-    Text,       // REG_SZ of the loan window
+    Colors,    // little-endian colour words
+    Flag,      // one byte, 0 or 1
+    Position,  // two signed 32-bit words
+    Numbers,   // four doubles
+    Context,   // five signed 32-bit selectors
+    Counter,   // REG_DWORD, any value
+    Scale,     // REG_DWORD, significant digits
+    After,     // REG_DWORD, digits after the point
+    Text,      // REG_SZ of the loan window
 };
 
 enum class Key { Calculator, Loan };
@@ -120,8 +120,7 @@ Bytes ValidValue(const ValueEntry& entry)
 {
     const std::string name = entry.name;
     switch (entry.kind) {
-    case Kind::Colors:
-        return RepeatedWord(0x00406080, entry.size / 4);
+    case Kind::Colors: return RepeatedWord(0x00406080, entry.size / 4);
     case Kind::Flag:
         // Options whose effect would get in the way of the checks stay off; the look and
         // layout options are on.
@@ -129,20 +128,13 @@ Bytes ValidValue(const ValueEntry& entry)
                                              name == "Bold Result" || name == "Show Precision"
                                          ? 1
                                          : 0)};
-    case Kind::Position:
-        return Int32Bytes({40, 30});
-    case Kind::Numbers:
-        return DoubleBytes({1.5, 2.5, 1.5, 7.0});
-    case Kind::Context:
-        return Int32Bytes({0, 0, 0, 0, 1});
-    case Kind::Counter:
-        return DwordBytes(5);
-    case Kind::Scale:
-        return DwordBytes(8);
-    case Kind::After:
-        return DwordBytes(2);
-    case Kind::Text:
-        return TextBytes(name == "Amount" ? "2500" : name == "Months" ? "24" : "7.5%");
+    case Kind::Position: return Int32Bytes({40, 30});
+    case Kind::Numbers: return DoubleBytes({1.5, 2.5, 1.5, 7.0});
+    case Kind::Context: return Int32Bytes({0, 0, 0, 0, 1});
+    case Kind::Counter: return DwordBytes(5);
+    case Kind::Scale: return DwordBytes(8);
+    case Kind::After: return DwordBytes(2);
+    case Kind::Text: return TextBytes(name == "Amount" ? "2500" : name == "Months" ? "24" : "7.5%");
     }
     return {};
 }
@@ -184,7 +176,10 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
     if (entry.kind == Kind::Text) {
         // Texts have no fixed size: the edges are the reading buffer's.
         add("NoTerminator", REG_SZ, Bytes(valid.begin(), valid.end() - 1));
-        add("EmbeddedZero", REG_SZ, TextBytes(std::string("12\0" "34", 5)));
+        add("EmbeddedZero", REG_SZ,
+            TextBytes(std::string("12\0"
+                                  "34",
+                                  5)));
         add("Longest", REG_SZ, TextBytes(std::string(62, '9')));
         add("OneTooLong", REG_SZ, TextBytes(std::string(63, '9')));
         add("NoTerminatorFull", REG_SZ, Bytes(63, '7'));
@@ -206,15 +201,14 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
     add("OneLong", entry.type, longer);
     // Another type with the right size: the program reads raw bytes whatever the type.
     add("AsText", REG_SZ, TextBytes(std::string(entry.size > 1 ? entry.size - 1 : 0, '7')));
-    add(entry.type == REG_DWORD ? "AsBinary" : "AsDword", entry.type == REG_DWORD ? REG_BINARY : REG_DWORD, valid);
+    add(entry.type == REG_DWORD ? "AsBinary" : "AsDword", entry.type == REG_DWORD ? REG_BINARY : REG_DWORD,
+        valid);
     add("AllFF", entry.type, Bytes(entry.size, 0xFF));
 
     constexpr int32_t kMin = INT32_MIN;
     constexpr int32_t kMax = INT32_MAX;
     switch (entry.kind) {
-    case Kind::Colors:
-        add("TopBytesSet", entry.type, RepeatedWord(0xFF000000u, entry.size / 4));
-        break;
+    case Kind::Colors: add("TopBytesSet", entry.type, RepeatedWord(0xFF000000u, entry.size / 4)); break;
     case Kind::Flag:
         add("Two", entry.type, {2});
         add("High", entry.type, {0x80});
@@ -244,9 +238,7 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("Negative", entry.type, Int32Bytes({-1, -1, -1, -1, -1}));
         add("LastOpEquals", entry.type, Int32Bytes({0, 0, 0, 0, IDC_KEY_EQUALS}));
         break;
-    case Kind::Counter:
-        add("IntMax", entry.type, Int32Bytes({kMax}));
-        break;
+    case Kind::Counter: add("IntMax", entry.type, Int32Bytes({kMax})); break;
     case Kind::Scale:
     case Kind::After:
         add("IntMin", entry.type, Int32Bytes({kMin}));
@@ -255,8 +247,7 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("Zero", entry.type, DwordBytes(0));
         add("Negative", entry.type, Int32Bytes({-1}));
         break;
-    case Kind::Text:
-        break;
+    case Kind::Text: break;
     }
     return cases;
 }
@@ -394,7 +385,8 @@ protected:
         for (const Case* c : spoiled_) {
             if (c->missing) {
                 HKEY key = nullptr;
-                ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+                ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_SET_VALUE, &key),
+                          ERROR_SUCCESS);
                 const LONG deleted = RegDeleteValueA(key, c->entry->name);
                 RegCloseKey(key);
                 ASSERT_EQ(deleted, ERROR_SUCCESS) << c->entry->name;
@@ -409,12 +401,14 @@ protected:
 
     bool IsSpoiled(const ValueEntry& entry) const
     {
-        return std::any_of(spoiled_.begin(), spoiled_.end(), [&](const Case* c) { return c->entry == &entry; });
+        return std::any_of(spoiled_.begin(), spoiled_.end(),
+                           [&](const Case* c) { return c->entry == &entry; });
     }
 
     void ComputeFive()
     {
-        ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
+        ASSERT_TRUE(
+            ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
         std::string shown;
         const bool five = WaitUntil([&] {
             shown = ControlText(Window(), IDC_PANEL_RESULT);
@@ -438,7 +432,8 @@ protected:
             // Restored loan texts take the separator the options chose, which a spoiled
             // "Comma Point" may have switched on.
             Bytes withPoint = saved;
-            std::replace(withPoint.begin(), withPoint.end(), static_cast<uint8_t>(','), static_cast<uint8_t>('.'));
+            std::replace(withPoint.begin(), withPoint.end(), static_cast<uint8_t>(','),
+                         static_cast<uint8_t>('.'));
             EXPECT_EQ(withPoint, ValidValue(entry)) << "\"" << entry.name << "\" changed";
             return;
         }
@@ -460,16 +455,14 @@ protected:
             const RegistryValue& value = it->second;
             EXPECT_EQ(value.type, entry.type) << entry.name;
             if (value.bytes.size() != entry.size) {
-                ADD_FAILURE() << "\"" << entry.name << "\" was saved with " << value.bytes.size() << " bytes, not "
-                              << entry.size;
+                ADD_FAILURE() << "\"" << entry.name << "\" was saved with " << value.bytes.size()
+                              << " bytes, not " << entry.size;
                 continue;
             }
             const Bytes& b = value.bytes;
             ExpectKeptAsWritten(entry, b);
             switch (entry.kind) {
-            case Kind::Flag:
-                EXPECT_LE(b[0], 1) << entry.name;
-                break;
+            case Kind::Flag: EXPECT_LE(b[0], 1) << entry.name; break;
             case Kind::Numbers:
                 // [2 + 3 =] with the accumulator active: up 5, current 3, accumulator 5.
                 EXPECT_EQ(DoubleAt(b, 0), 5.0) << "dUp";
@@ -504,8 +497,7 @@ protected:
             case Kind::Colors:
             case Kind::Position:
             case Kind::Counter:
-            case Kind::Text:
-                break;
+            case Kind::Text: break;
             }
         }
     }
@@ -574,7 +566,8 @@ TEST_P(HostileSettingsTest, StartsComputesAndSavesAValidRecord)
 
 INSTANTIATE_TEST_SUITE_P(HostileCalculatorKey, HostileSettingsTest,
                          testing::ValuesIn(AllRounds(Key::Calculator)), RoundName);
-INSTANTIATE_TEST_SUITE_P(HostileLoanKey, HostileSettingsTest, testing::ValuesIn(AllRounds(Key::Loan)), RoundName);
+INSTANTIATE_TEST_SUITE_P(HostileLoanKey, HostileSettingsTest, testing::ValuesIn(AllRounds(Key::Loan)),
+                         RoundName);
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

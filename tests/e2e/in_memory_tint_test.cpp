@@ -19,7 +19,8 @@ protected:
     void Start(bool systemBackgrounds)
     {
         ASSERT_NO_FATAL_FAILURE(WriteSetting("Basic Colors", REG_BINARY, ColourBlock(TestBasicColours())));
-        ASSERT_NO_FATAL_FAILURE(WriteSetting("System Backgrounds", REG_BINARY, {systemBackgrounds ? uint8_t(1) : uint8_t(0)}));
+        ASSERT_NO_FATAL_FAILURE(
+            WriteSetting("System Backgrounds", REG_BINARY, {systemBackgrounds ? uint8_t(1) : uint8_t(0)}));
         ASSERT_NO_FATAL_FAILURE(WriteSetting("Extended View", REG_BINARY, {1}));
         ASSERT_NO_FATAL_FAILURE(StartCalculator());
         ASSERT_TRUE(Click(Window(), IDC_KEY_DIGIT0 + 7));
@@ -32,7 +33,8 @@ protected:
     }
 
     // The backgrounds of 2333, 2250, 2013 and, untouched by the mode, 2012 and 2010.
-    void ExpectBackgrounds(COLORREF otherLabel, COLORREF other, COLORREF lastOp, COLORREF upLabel, COLORREF result)
+    void ExpectBackgrounds(COLORREF otherLabel, COLORREF other, COLORREF lastOp, COLORREF upLabel,
+                           COLORREF result)
     {
         Image capture;
         ASSERT_TRUE(CaptureWindow(Window(), capture));
@@ -50,8 +52,7 @@ TEST_F(InMemoryTintTest, InMemoryModeLightensThePanelsAndLeavingRestoresThem)
     ASSERT_NO_FATAL_FAILURE(Start(false));
     const auto& c = TestBasicColours();
     const COLORREF am = c[kAmInfoBack];
-    ASSERT_NO_FATAL_FAILURE(
-        ExpectBackgrounds(am, c[kResultBack], c[kOperationInfoBack], am, c[kResultBack]));
+    ASSERT_NO_FATAL_FAILURE(ExpectBackgrounds(am, c[kResultBack], c[kOperationInfoBack], am, c[kResultBack]));
 
     ASSERT_NO_FATAL_FAILURE(SwitchInMemory(true));
     // (10, 100, 200) lightened by 3 is (92, 152, 218), and again (146, 186, 230); (100, 51, 7)
@@ -68,8 +69,7 @@ TEST_F(InMemoryTintTest, InMemoryModeLightensThePanelsAndLeavingRestoresThem)
     }
 
     ASSERT_NO_FATAL_FAILURE(SwitchInMemory(false));
-    ASSERT_NO_FATAL_FAILURE(
-        ExpectBackgrounds(am, c[kResultBack], c[kOperationInfoBack], am, c[kResultBack]));
+    ASSERT_NO_FATAL_FAILURE(ExpectBackgrounds(am, c[kResultBack], c[kOperationInfoBack], am, c[kResultBack]));
 }
 
 // With the system backgrounds the tint starts from the system's button face.
@@ -96,5 +96,5 @@ TEST_F(InMemoryTintTest, StoredInMemoryModeStartsTinted)
                                               Lightened(c[kOperationInfoBack], 2), am, c[kResultBack]));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -117,22 +117,24 @@ testing::AssertionResult MovePointerOnto(HWND window, POINT screen)
     const HWND under = WindowFromPoint(at);
     char className[64] = "";
     GetClassNameA(under, className, sizeof className);
-    return testing::AssertionFailure() << "the window did not take the pointer's move to " << screen.x << ","
-                                       << screen.y << " as its last (last taken: " << last << "; the pointer is at "
-                                       << at.x << "," << at.y << " over a " << className << " of thread "
-                                       << GetWindowThreadProcessId(under, nullptr) << ", the window's thread "
-                                       << GetWindowThreadProcessId(window, nullptr) << ")";
+    return testing::AssertionFailure()
+           << "the window did not take the pointer's move to " << screen.x << "," << screen.y
+           << " as its last (last taken: " << last << "; the pointer is at " << at.x << "," << at.y
+           << " over a " << className << " of thread " << GetWindowThreadProcessId(under, nullptr)
+           << ", the window's thread " << GetWindowThreadProcessId(window, nullptr) << ")";
 }
 
-testing::AssertionResult InputWatch::WaitUntilHandled(const std::function<bool()>& taken, const std::string& what)
+testing::AssertionResult InputWatch::WaitUntilHandled(const std::function<bool()>& taken,
+                                                      const std::string& what)
 {
     if (!Ready())
         return testing::AssertionFailure() << "no input watch: " << error_;
     if (!WaitUntil(taken))
-        return testing::AssertionFailure() << "the window's thread did not take " << what << " from its queue";
+        return testing::AssertionFailure()
+               << "the window's thread did not take " << what << " from its queue";
     if (!Sync(window_) && IsWindow(window_))
         return testing::AssertionFailure() << "the window did not answer after " << what;
     return testing::AssertionSuccess();
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -52,4 +52,4 @@ private:
 // already there stays, once the window has answered.
 testing::AssertionResult MovePointerOnto(HWND window, POINT screen);
 
-} // namespace e2e
+}  // namespace e2e

@@ -39,5 +39,5 @@ TEST_F(CalculatorTest, SecondStartRestoresFirstWindowAndExits)
     EXPECT_EQ(countAfterClose->bytes, DwordBytes(8));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

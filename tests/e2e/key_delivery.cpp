@@ -34,4 +34,4 @@ testing::AssertionResult PressKeyAndWait(HWND window, WORD vk)
     return PressChordAndWait(window, {}, vk);
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -17,4 +17,4 @@ namespace e2e {
 testing::AssertionResult PressChordAndWait(HWND window, std::initializer_list<WORD> modifiers, WORD vk);
 testing::AssertionResult PressKeyAndWait(HWND window, WORD vk);
 
-} // namespace e2e
+}  // namespace e2e

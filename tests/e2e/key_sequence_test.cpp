@@ -12,8 +12,8 @@ namespace {
 
 struct ClickedCase {
     const char* keys;
-    const char* result;  // panel 2010, the up window
-    const char* current; // panel 2011, the down window
+    const char* result;   // panel 2010, the up window
+    const char* current;  // panel 2011, the down window
 };
 
 std::ostream& operator<<(std::ostream& out, const ClickedCase& c)
@@ -63,5 +63,5 @@ TEST_F(CalculatorTest, DoubleClickOnDigitEntersItTwice)
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "11"));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

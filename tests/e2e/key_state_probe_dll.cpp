@@ -17,7 +17,8 @@ void Answer(const char* sharedName, const CWPSTRUCT& sent, Fill fill)
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, sharedName);
     if (mapping == nullptr)
         return;
-    if (auto* shared = static_cast<Shared*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Shared)))) {
+    if (auto* shared =
+            static_cast<Shared*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Shared)))) {
         fill(*shared);
         shared->threadId = GetCurrentThreadId();
         // Last: the driver takes the answer as complete once the serial matches.
@@ -78,7 +79,7 @@ void ReadDialogFont(const CWPSTRUCT& sent)
     });
 }
 
-} // namespace
+}  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK KeyStateProbeHook(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -103,8 +104,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK KeyWatchHook(int code, WPARAM 
     if (code == HC_ACTION && wParam == PM_REMOVE && msg != nullptr) {
         const UINT m = msg->message;
         const bool keyUp = m == WM_KEYUP || m == WM_SYSKEYUP;
-        const bool down = m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN ||
-                          m == WM_NCLBUTTONDBLCLK;
+        const bool down =
+            m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN || m == WM_NCLBUTTONDBLCLK;
         const bool up = m == WM_LBUTTONUP || m == WM_NCLBUTTONUP;
         const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
         HANDLE mapping = nullptr;

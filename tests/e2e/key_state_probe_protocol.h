@@ -24,13 +24,13 @@ constexpr const char* kKeyStateSharedName = "TallyraE2eKeyStateTable";
 
 // Every answer begins with these two fields.
 struct ProbeAnswerHeader {
-    DWORD serial;   // lParam of the request that was answered
-    DWORD threadId; // the thread that answered
+    DWORD serial;    // lParam of the request that was answered
+    DWORD threadId;  // the thread that answered
 };
 
 struct KeyStateShared {
-    DWORD serial;   // lParam of the request that was answered
-    DWORD threadId; // the thread whose table this is
+    DWORD serial;    // lParam of the request that was answered
+    DWORD threadId;  // the thread whose table this is
     BYTE table[256];
 };
 
@@ -41,8 +41,8 @@ constexpr int kProbeMaxMenuItems = 64;
 
 struct ProbeMenuItem {
     UINT id;
-    UINT type;  // MENUITEMINFO fType: MFT_SEPARATOR, MFT_RADIOCHECK, ...
-    UINT state; // MENUITEMINFO fState: MFS_CHECKED, MFS_GRAYED, ...
+    UINT type;   // MENUITEMINFO fType: MFT_SEPARATOR, MFT_RADIOCHECK, ...
+    UINT state;  // MENUITEMINFO fState: MFS_CHECKED, MFS_GRAYED, ...
     UINT hasSubmenu;
     char text[kProbeMenuTextSize];
 };
@@ -50,9 +50,9 @@ struct ProbeMenuItem {
 struct WindowProbeShared {
     DWORD serial;
     DWORD threadId;
-    DWORD found;      // 1 when the menu or the font was there to read
-    DWORD itemCount;  // menu items in `items`, at most kProbeMaxMenuItems
-    DWORD totalItems; // what GetMenuItemCount said
+    DWORD found;       // 1 when the menu or the font was there to read
+    DWORD itemCount;   // menu items in `items`, at most kProbeMaxMenuItems
+    DWORD totalItems;  // what GetMenuItemCount said
     ProbeMenuItem items[kProbeMaxMenuItems];
     LOGFONTA font;
 };
@@ -65,11 +65,11 @@ constexpr const char* kKeyWatchSharedName = "TallyraE2eKeyWatch";
 constexpr const char* kKeyWatchProc = "KeyWatchHook";
 
 struct KeyWatchShared {
-    LONG releases[256]; // WM_KEYUP and WM_SYSKEYUP taken, by virtual key
-    LONG leftDowns;     // WM_LBUTTONDOWN and WM_LBUTTONDBLCLK, client and non-client
-    LONG leftUps;       // WM_LBUTTONUP, client and non-client
-    LONG moves;         // WM_MOUSEMOVE and WM_NCMOUSEMOVE taken
-    LONG lastMoveX;     // the screen point of the last of them
+    LONG releases[256];  // WM_KEYUP and WM_SYSKEYUP taken, by virtual key
+    LONG leftDowns;      // WM_LBUTTONDOWN and WM_LBUTTONDBLCLK, client and non-client
+    LONG leftUps;        // WM_LBUTTONUP, client and non-client
+    LONG moves;          // WM_MOUSEMOVE and WM_NCMOUSEMOVE taken
+    LONG lastMoveX;      // the screen point of the last of them
     LONG lastMoveY;
 };
 
@@ -77,4 +77,4 @@ struct KeyWatchShared {
 constexpr const char* kKeyStateProbeProc = "KeyStateProbeHook";
 constexpr const char* kKeyStateProbeLibrary = "e2e_key_state_probe.dll";
 
-} // namespace e2e
+}  // namespace e2e

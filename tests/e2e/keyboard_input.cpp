@@ -59,7 +59,7 @@ void AddChord(std::vector<INPUT>& events, const std::vector<WORD>& modifiers, WO
         events.push_back(KeyEvent(*it, false));
 }
 
-} // namespace
+}  // namespace
 
 bool BringToForeground(HWND hwnd)
 {
@@ -118,4 +118,4 @@ bool KeyUp(WORD vk)
     return Send(events);
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -28,4 +28,4 @@ bool PressChord(std::initializer_list<WORD> modifiers, WORD vk);
 bool KeyDown(WORD vk);
 bool KeyUp(WORD vk);
 
-} // namespace e2e
+}  // namespace e2e

@@ -41,7 +41,8 @@ protected:
     // Waits until every recorder the shell started has ended, then gives what they wrote.
     std::vector<std::string> RecordedOnceSettled(const RecordingLinkHandler& handler)
     {
-        EXPECT_TRUE(WaitUntil([] { return RunningLinkRecorders() == 0; }, 20000)) << "a recorder keeps running";
+        EXPECT_TRUE(WaitUntil([] { return RunningLinkRecorders() == 0; }, 20000))
+            << "a recorder keeps running";
         return handler.Recorded();
     }
 
@@ -73,9 +74,10 @@ protected:
         const RECT button = ControlRect(about_, IDC_ABOUT_WRITE_LETTER);
         return "pointer at " + std::to_string(at.x) + "," + std::to_string(at.y) + ", capture " +
                std::to_string(GetDlgCtrlID(info.hwndCapture)) + ", under the pointer " +
-               std::to_string(GetDlgCtrlID(WindowFromPoint(at))) + ", button " + std::to_string(button.left) + "," +
-               std::to_string(button.top) + "-" + std::to_string(button.right) + "," + std::to_string(button.bottom) +
-               ", the About window " + (GetForegroundWindow() == about_ ? "in front" : "not in front");
+               std::to_string(GetDlgCtrlID(WindowFromPoint(at))) + ", button " + std::to_string(button.left) +
+               "," + std::to_string(button.top) + "-" + std::to_string(button.right) + "," +
+               std::to_string(button.bottom) + ", the About window " +
+               (GetForegroundWindow() == about_ ? "in front" : "not in front");
     }
 
     // Where the pointer rests when it is over nothing that reacts: the middle of the help text.
@@ -153,8 +155,8 @@ TEST_F(LinkButtonTest, PressThenLeavingTheCaptionOpensNothing)
     };
     const auto buttonLook = [&] {
         Image window;
-        EXPECT_TRUE(CaptureWindowIgnoring(about_, {RelativeTo(ControlRect(about_, IDC_ABOUT_EMBLEM), WindowRect(about_))},
-                                          window));
+        EXPECT_TRUE(CaptureWindowIgnoring(
+            about_, {RelativeTo(ControlRect(about_, IDC_ABOUT_EMBLEM), WindowRect(about_))}, window));
         return ControlPixels(window, about_, about_, IDC_ABOUT_WRITE_LETTER);
     };
 
@@ -214,5 +216,5 @@ TEST_F(LinkButtonTest, ClickBesideTheCaptionOpensNothing)
     EXPECT_EQ(RecordedOnceSettled(handler), std::vector<std::string>{kMailLink});
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -30,7 +30,8 @@ std::optional<std::string> ReadDefaultValue(HKEY root, const std::string& subkey
 bool WriteDefaultValue(HKEY root, const std::string& subkey, const std::string& text)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return false;
     const LONG result = RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                                        static_cast<DWORD>(text.size() + 1));
@@ -38,7 +39,7 @@ bool WriteDefaultValue(HKEY root, const std::string& subkey, const std::string& 
     return result == ERROR_SUCCESS;
 }
 
-} // namespace
+}  // namespace
 
 // Wine 8's shell looks up URL schemes in HKEY_CLASSES_ROOT only; it does not consult a
 // per-user registration under HKCU\Software\Classes, so the test's throwaway prefix gets its
@@ -52,7 +53,8 @@ RecordingLinkHandler::RecordingLinkHandler(const std::string& scheme)
         return;
     }
     HKEY existing = nullptr;
-    keyExisted_ = RegOpenKeyExA(HKEY_CLASSES_ROOT, commandKey_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS;
+    keyExisted_ =
+        RegOpenKeyExA(HKEY_CLASSES_ROOT, commandKey_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS;
     if (existing != nullptr)
         RegCloseKey(existing);
     previous_ = ReadDefaultValue(HKEY_CLASSES_ROOT, commandKey_);
@@ -100,4 +102,4 @@ int RunningLinkRecorders()
     return static_cast<int>(ProcessesRunning(kRecorderName).size());
 }
 
-} // namespace e2e
+}  // namespace e2e

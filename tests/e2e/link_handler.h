@@ -27,9 +27,9 @@ public:
 private:
     std::string commandKey_;
     std::string recordPath_;
-    std::optional<std::string> previous_; // the command that was registered before
+    std::optional<std::string> previous_;  // the command that was registered before
     bool keyExisted_ = false;
-    bool wrote_ = false; // the registration was changed and must be put back
+    bool wrote_ = false;  // the registration was changed and must be put back
     bool installed_ = false;
     std::string error_;
 };
@@ -37,4 +37,4 @@ private:
 // How many e2e_link_recorder.exe processes are running now.
 int RunningLinkRecorders();
 
-} // namespace e2e
+}  // namespace e2e

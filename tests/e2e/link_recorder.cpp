@@ -13,7 +13,8 @@ int main(int argc, char** argv)
     // Two recorders at once would be a fault the test wants to see, not lose: wait for the
     // other one's turn instead of failing.
     for (int attempt = 0; attempt < 500; ++attempt) {
-        HANDLE file = CreateFileA(argv[1], FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileA(argv[1], FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
             const BOOL ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -191,5 +191,5 @@ TEST_F(LoanEntryTest, PastePutsTheClipboardAmountIn)
     EXPECT_TRUE(LoanReads(IDC_LOAN_AMOUNT, "2 000"));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

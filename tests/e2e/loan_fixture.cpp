@@ -52,7 +52,8 @@ testing::AssertionResult LoanTest::LoanShows(const std::string& amount, const st
     const struct {
         int id;
         const std::string& text;
-    } panels[] = {{IDC_LOAN_AMOUNT, amount}, {IDC_LOAN_RATE, rate}, {IDC_LOAN_TERM, term}, {IDC_LOAN_RESULT, result}};
+    } panels[] = {
+        {IDC_LOAN_AMOUNT, amount}, {IDC_LOAN_RATE, rate}, {IDC_LOAN_TERM, term}, {IDC_LOAN_RESULT, result}};
     for (const auto& panel : panels) {
         testing::AssertionResult reads = LoanReads(panel.id, panel.text);
         if (!reads)
@@ -75,4 +76,4 @@ int LoanTest::SelectedField() const
     return selected;
 }
 
-} // namespace e2e
+}  // namespace e2e

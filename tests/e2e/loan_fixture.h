@@ -23,8 +23,8 @@ protected:
     testing::AssertionResult LoanReads(int id, const std::string& expected);
 
     // The four panels at once: amount, rate, term, result.
-    testing::AssertionResult LoanShows(const std::string& amount, const std::string& rate, const std::string& term,
-                                       const std::string& result);
+    testing::AssertionResult LoanShows(const std::string& amount, const std::string& rate,
+                                       const std::string& term, const std::string& result);
 
     // Which of the three field radios is checked: 0 amount, 1 rate, 2 term, -1 none or more.
     int SelectedField() const;
@@ -34,4 +34,4 @@ protected:
     HWND loan_ = nullptr;
 };
 
-} // namespace e2e
+}  // namespace e2e

@@ -87,15 +87,9 @@ TEST_F(LoanWindowTest, SystemMenuHoldsTheLoanOptions)
     ASSERT_NO_FATAL_FAILURE(OpenLoan());
     const bool classic = CurrentEdition().classic;
     std::vector<ExpectedMenuItem> items = {
-        {0, ""},
-        {IDM_SHOW_TIPS, "Show Tips\tCtrl+T"},
-        {IDM_QUICK_HELP, "Quick Help...\tF1"},
-        {0, ""},
-        {IDM_EXIT_ON_ESCAPE, "Exit on Escape"},
-        {IDM_CLEAR_ON_ESCAPE, "Clear on Escape"},
-        {0, ""},
-        {IDM_MULTIPLE_INSTANCES, "Multiple Instances"},
-        {IDM_ALWAYS_ON_TOP, "Always On Top\tCtrl+A"},
+        {0, ""}, {IDM_SHOW_TIPS, "Show Tips\tCtrl+T"},           {IDM_QUICK_HELP, "Quick Help...\tF1"},
+        {0, ""}, {IDM_EXIT_ON_ESCAPE, "Exit on Escape"},         {IDM_CLEAR_ON_ESCAPE, "Clear on Escape"},
+        {0, ""}, {IDM_MULTIPLE_INSTANCES, "Multiple Instances"}, {IDM_ALWAYS_ON_TOP, "Always On Top\tCtrl+A"},
         {0, ""},
     };
     if (classic) {
@@ -161,7 +155,8 @@ TEST_F(LoanWindowTest, EscapeOptionsAreExclusiveAndAct)
     ASSERT_TRUE(TypeText("5"));
     ASSERT_TRUE(LoanReads(IDC_LOAN_AMOUNT, "5"));
     ASSERT_TRUE(PressKey(VK_ESCAPE));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(Loan()); })) << "Exit on Escape did not close the loan window";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(Loan()); }))
+        << "Exit on Escape did not close the loan window";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
     EXPECT_TRUE(app_.Running()) << "Escape in the loan window ended the calculator";
     EXPECT_EQ(ReadLoanSetting("Amount"), (RegistryValue{REG_SZ, TextBytes("5")}));
@@ -227,8 +222,9 @@ TEST_F(LoanBoldTest, CtrlNDrawsThePanelsBold)
     EXPECT_TRUE(WaitForMenuCheck(Loan(), IDM_BOLD_VALUES, true));
     EXPECT_TRUE(WaitUntil([&] { return Ink(IDC_LOAN_RESULT) > result + result / 10; }))
         << "plain " << result << ", bold " << Ink(IDC_LOAN_RESULT);
-    EXPECT_TRUE(WaitUntil([&] { return ReadLoanSetting("Bold Result") == RegistryValue{REG_BINARY, {1}}; }))
-        << "Bold Values was not saved at once";
+    EXPECT_TRUE(WaitUntil([&] {
+        return ReadLoanSetting("Bold Result") == RegistryValue{REG_BINARY, {1}};
+    })) << "Bold Values was not saved at once";
 }
 
 // Bold Buttons turns the digit keys bold; the "." key keeps the plain font.
@@ -246,8 +242,9 @@ TEST_F(LoanBoldTest, CtrlMDrawsTheDigitKeysBold)
     EXPECT_TRUE(WaitUntil([&] { return Ink(IDC_KEY_DIGIT0) > zero && Ink(IDC_KEY_DIGIT0 + 8) > eight; }))
         << "the digit keys did not turn bold";
     EXPECT_EQ(Ink(IDC_KEY_POINT), point) << "the \".\" key took the bold font";
-    EXPECT_TRUE(WaitUntil([&] { return ReadLoanSetting("Bold Button") == RegistryValue{REG_BINARY, {1}}; }))
-        << "Bold Buttons was not saved at once";
+    EXPECT_TRUE(WaitUntil([&] {
+        return ReadLoanSetting("Bold Button") == RegistryValue{REG_BINARY, {1}};
+    })) << "Bold Buttons was not saved at once";
 }
 
 TEST_F(LoanWindowTest, LoanWindowTakesTheCalculatorsColours)
@@ -255,9 +252,9 @@ TEST_F(LoanWindowTest, LoanWindowTakesTheCalculatorsColours)
     ASSERT_NO_FATAL_FAILURE(WriteSetting("Basic Colors", REG_BINARY, ColourBlock(TestBasicColours())));
     ASSERT_NO_FATAL_FAILURE(OpenLoan());
     const auto& c = TestBasicColours();
-    const std::array<COLORREF, 9> handedOver = {c[kEnterText],       c[kAccText],        c[kEnterBack],
-                                                c[kResultBack],      c[kDigitKeysText],  c[kOperations1Text],
-                                                c[kOperations2Text], c[kDialogBack],     c[kKeyBack]};
+    const std::array<COLORREF, 9> handedOver = {c[kEnterText],       c[kAccText],       c[kEnterBack],
+                                                c[kResultBack],      c[kDigitKeysText], c[kOperations1Text],
+                                                c[kOperations2Text], c[kDialogBack],    c[kKeyBack]};
     EXPECT_EQ(ReadLoanSetting("Colors"), (RegistryValue{REG_BINARY, ColourBlock(handedOver)}));
     EXPECT_EQ(ReadLoanSetting("System Backgrounds"), (RegistryValue{REG_BINARY, {0}}));
 
@@ -333,5 +330,5 @@ TEST_F(LoanWindowTest, OnlyOneLoanWindowOpens)
     EXPECT_TRUE(second.Close(10000));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -42,7 +42,7 @@ bool PressesAt(POINT screen, int presses)
     return Send(events);
 }
 
-} // namespace
+}  // namespace
 
 POINT CentreOf(const RECT& rect)
 {
@@ -109,4 +109,4 @@ bool ReleaseLeftButton()
     return Send(events);
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -21,4 +21,4 @@ bool DoubleClickAt(POINT screen);
 bool PressLeftButton();
 bool ReleaseLeftButton();
 
-} // namespace e2e
+}  // namespace e2e

@@ -55,16 +55,16 @@ TEST_P(SavedAtOnceTest, CommandWritesTheSettingsAtOnce)
     EXPECT_TRUE(ReadSetting("Last Values").has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(ExtendedWindowCommands, SavedAtOnceTest,
-                         testing::Values(OptionCase{"MultipleInstances", IDM_MULTIPLE_INSTANCES, "Run Multiple", 1, false},
-                                         OptionCase{"AfterPoint", IDM_AFTER_POINT, "bAfter", 1, false},
-                                         OptionCase{"CommonScale", IDM_COMMON_SCALE, "bAfter", 0, false},
-                                         OptionCase{"PrecisionControl", IDM_PRECISION_CONTROL, "Show Precision", 1,
-                                                    false},
-                                         OptionCase{"Comma", IDM_COMMA, "Comma Point", 1, false},
-                                         OptionCase{"BoldValues", IDM_BOLD_VALUES, "Bold Result", 1, false},
-                                         OptionCase{"BoldButtons", IDM_BOLD_BUTTONS, "Bold Button", 1, true}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    ExtendedWindowCommands, SavedAtOnceTest,
+    testing::Values(OptionCase{"MultipleInstances", IDM_MULTIPLE_INSTANCES, "Run Multiple", 1, false},
+                    OptionCase{"AfterPoint", IDM_AFTER_POINT, "bAfter", 1, false},
+                    OptionCase{"CommonScale", IDM_COMMON_SCALE, "bAfter", 0, false},
+                    OptionCase{"PrecisionControl", IDM_PRECISION_CONTROL, "Show Precision", 1, false},
+                    OptionCase{"Comma", IDM_COMMA, "Comma Point", 1, false},
+                    OptionCase{"BoldValues", IDM_BOLD_VALUES, "Bold Result", 1, false},
+                    OptionCase{"BoldButtons", IDM_BOLD_BUTTONS, "Bold Button", 1, true}),
+    CaseName);
 
 TEST_P(SavedOnCloseTest, CommandIsWrittenOnlyAtClose)
 {
@@ -80,14 +80,15 @@ TEST_P(SavedOnCloseTest, CommandIsWrittenOnlyAtClose)
     EXPECT_EQ(ReadSetting(c.value), (RegistryValue{REG_BINARY, {c.stored}})) << c.value;
 }
 
-INSTANTIATE_TEST_SUITE_P(BaseWindowCommands, SavedOnCloseTest,
-                         testing::Values(OptionCase{"ShowTips", IDM_SHOW_TIPS, "Show Tips", 1, false},
-                                         OptionCase{"SoftButtons", IDM_SOFT_BUTTONS, "Soft Btns", 0, true},
-                                         OptionCase{"InMemoryMode", IDM_IN_MEMORY_MODE, "In Memory", 1, false},
-                                         OptionCase{"ExitOnEscape", IDM_EXIT_ON_ESCAPE, "Exit by Escape", 1, false},
-                                         OptionCase{"ClearOnEscape", IDM_CLEAR_ON_ESCAPE, "Clear by Escape", 1, false},
-                                         OptionCase{"AlwaysOnTop", IDM_ALWAYS_ON_TOP, "On Top", 1, false}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    BaseWindowCommands, SavedOnCloseTest,
+    testing::Values(OptionCase{"ShowTips", IDM_SHOW_TIPS, "Show Tips", 1, false},
+                    OptionCase{"SoftButtons", IDM_SOFT_BUTTONS, "Soft Btns", 0, true},
+                    OptionCase{"InMemoryMode", IDM_IN_MEMORY_MODE, "In Memory", 1, false},
+                    OptionCase{"ExitOnEscape", IDM_EXIT_ON_ESCAPE, "Exit by Escape", 1, false},
+                    OptionCase{"ClearOnEscape", IDM_CLEAR_ON_ESCAPE, "Clear by Escape", 1, false},
+                    OptionCase{"AlwaysOnTop", IDM_ALWAYS_ON_TOP, "On Top", 1, false}),
+    CaseName);
 
 // A base window's change waits for the next save, and any saving command is one.
 TEST_F(CalculatorTest, NextSavingCommandWritesEarlierBaseOptions)
@@ -139,5 +140,5 @@ TEST_F(CalculatorTest, SetColorsSavesAfterTheDialog)
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Window()) != FALSE; }));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -20,7 +20,7 @@ void PutChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<u
     PutBigEndian32(out, Crc32(out.data() + typeAt, out.size() - typeAt));
 }
 
-} // namespace
+}  // namespace
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc)
 {
@@ -83,18 +83,18 @@ std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>
     std::vector<uint8_t> header;
     PutBigEndian32(header, static_cast<uint32_t>(width));
     PutBigEndian32(header, static_cast<uint32_t>(height));
-    header.push_back(8); // bits per channel
-    header.push_back(2); // colour type: RGB
-    header.push_back(0); // compression: deflate
-    header.push_back(0); // filter method
-    header.push_back(0); // no interlace
+    header.push_back(8);  // bits per channel
+    header.push_back(2);  // colour type: RGB
+    header.push_back(0);  // compression: deflate
+    header.push_back(0);  // filter method
+    header.push_back(0);  // no interlace
     PutChunk(png, "IHDR", header);
 
     const size_t rowBytes = static_cast<size_t>(width) * 3;
     std::vector<uint8_t> scanlines;
     scanlines.reserve((rowBytes + 1) * height);
     for (int y = 0; y < height; ++y) {
-        scanlines.push_back(0); // filter type None
+        scanlines.push_back(0);  // filter type None
         const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(rowBytes * y);
         scanlines.insert(scanlines.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
@@ -103,4 +103,4 @@ std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>
     return png;
 }
 
-} // namespace e2e
+}  // namespace e2e

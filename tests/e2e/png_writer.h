@@ -23,4 +23,4 @@ std::vector<uint8_t> ZlibStored(const std::vector<uint8_t>& data);
 // from the top.
 std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& rgb);
 
-} // namespace e2e
+}  // namespace e2e

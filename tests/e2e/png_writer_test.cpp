@@ -79,5 +79,5 @@ TEST(PngWriter, FileHasSignatureHeaderDataAndEnd)
     EXPECT_EQ(BigEndian32(png, end + 8), 0xAE426082u);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -57,4 +57,4 @@ bool AskProbe(HWND window, WPARAM request, const char* sharedName, size_t shared
     return answered;
 }
 
-} // namespace e2e
+}  // namespace e2e

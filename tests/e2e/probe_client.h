@@ -19,4 +19,4 @@ bool AskProbe(HWND window, WPARAM request, const char* sharedName, size_t shared
 // The probe library, loaded into the driver too (the hooks name it); null when it is missing.
 HMODULE ProbeLibrary();
 
-} // namespace e2e
+}  // namespace e2e

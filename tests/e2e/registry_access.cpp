@@ -107,4 +107,4 @@ Bytes TextBytes(const std::string& text)
     return bytes;
 }
 
-} // namespace e2e
+}  // namespace e2e

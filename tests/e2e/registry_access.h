@@ -41,4 +41,4 @@ Bytes DwordBytes(uint32_t value);
 // A text as REG_SZ stores it: with its terminating zero.
 Bytes TextBytes(const std::string& text);
 
-} // namespace e2e
+}  // namespace e2e

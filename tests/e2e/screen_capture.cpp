@@ -23,7 +23,7 @@ bool CaptureScreenRect(const RECT& rect, Image& image)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // negative: rows from the top
+    info.bmiHeader.biHeight = -height;  // negative: rows from the top
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -188,4 +188,4 @@ bool SavePng(const Image& image, const std::string& path)
     return WriteWholeFile(path, png.data(), png.size());
 }
 
-} // namespace e2e
+}  // namespace e2e

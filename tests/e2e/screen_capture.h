@@ -14,7 +14,7 @@ namespace e2e {
 struct Image {
     int width = 0;
     int height = 0;
-    std::vector<COLORREF> pixels; // rows from the top, 0x00BBGGRR like GDI
+    std::vector<COLORREF> pixels;  // rows from the top, 0x00BBGGRR like GDI
 
     COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     bool Empty() const { return width <= 0 || height <= 0; }
@@ -58,4 +58,4 @@ int CountInkPixels(const Image& image, COLORREF background, int tolerance);
 // Writes the image as a PNG file; false when the file could not be written.
 bool SavePng(const Image& image, const std::string& path);
 
-} // namespace e2e
+}  // namespace e2e

@@ -40,5 +40,5 @@ TEST_F(CalculatorTest, ScreenshotsOfBothViews)
         ExpectWindowPicture(Window(), ScreenshotPath(CurrentEdition().name + "-extended.png")));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

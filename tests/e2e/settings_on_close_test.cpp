@@ -39,5 +39,5 @@ TEST_F(CalculatorTest, CloseStoresValuesAndViewByteExact)
     EXPECT_EQ(WindowRect(Window()).right - WindowRect(Window()).left, extendedWidth);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

@@ -36,21 +36,21 @@ enum ExtendedColour { kConstantsText, kHexDigitsText, kOperations3Text, kSwapKey
 inline const std::array<COLORREF, 15>& TestBasicColours()
 {
     static const std::array<COLORREF, 15> colours = {
-        RGB(255, 250, 205), // Enter Window background
-        RGB(224, 255, 255), // Result Window background
-        RGB(10, 100, 200),  // A-M Info background
-        RGB(100, 51, 7),    // Operation Info background
-        RGB(128, 0, 64),    // Enter Window text
-        RGB(0, 96, 160),    // accumulator text
-        RGB(160, 32, 32),   // memory text
-        RGB(0, 128, 96),    // Memory keys
-        RGB(96, 0, 160),    // Digit keys
-        RGB(176, 80, 0),    // Operations 1 keys
-        RGB(0, 64, 192),    // Operations 2 keys
-        RGB(192, 0, 96),    // Clear keys
-        RGB(64, 96, 0),     // Extension key
-        RGB(200, 220, 180), // Dialog background
-        RGB(230, 210, 190), // Key background
+        RGB(255, 250, 205),  // Enter Window background
+        RGB(224, 255, 255),  // Result Window background
+        RGB(10, 100, 200),   // A-M Info background
+        RGB(100, 51, 7),     // Operation Info background
+        RGB(128, 0, 64),     // Enter Window text
+        RGB(0, 96, 160),     // accumulator text
+        RGB(160, 32, 32),    // memory text
+        RGB(0, 128, 96),     // Memory keys
+        RGB(96, 0, 160),     // Digit keys
+        RGB(176, 80, 0),     // Operations 1 keys
+        RGB(0, 64, 192),     // Operations 2 keys
+        RGB(192, 0, 96),     // Clear keys
+        RGB(64, 96, 0),      // Extension key
+        RGB(200, 220, 180),  // Dialog background
+        RGB(230, 210, 190),  // Key background
     };
     return colours;
 }
@@ -68,8 +68,7 @@ inline const std::array<COLORREF, 5>& TestExtendedColours()
 }
 
 // The stored block: 32-bit words 0x00BBGGRR, little-endian, in index order.
-template <size_t N>
-Bytes ColourBlock(const std::array<COLORREF, N>& colours)
+template <size_t N> Bytes ColourBlock(const std::array<COLORREF, N>& colours)
 {
     Bytes bytes;
     for (COLORREF colour : colours)
@@ -84,9 +83,9 @@ inline COLORREF Lightened(COLORREF colour, int k)
 {
     const auto channel = [k](int c) {
         const int twice = 2 * (255 - c);
-        return c + (twice + k) / (2 * k); // round(x / k) for x >= 0, halves up
+        return c + (twice + k) / (2 * k);  // round(x / k) for x >= 0, halves up
     };
     return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -26,8 +26,7 @@ constexpr const char* kClassicLoanKey = "Software\\Brimwold\\Loan Calculator\\Cl
 
 // A fixture of either kind, skipped in the Classic edition, that starts and ends with neither
 // Classic key present.
-template <class Fixture>
-class StyledOnly : public Fixture {
+template <class Fixture> class StyledOnly : public Fixture {
 protected:
     void SetUp() override
     {
@@ -63,7 +62,9 @@ TEST_F(StyledEditionTest, FirstStartIgnoresTheClassicSettings)
 
     Image capture;
     ASSERT_TRUE(CaptureWindow(Window(), capture));
-    const auto pixels = [&](int id, int inset) { return ControlPixels(capture, Window(), Window(), id, inset); };
+    const auto pixels = [&](int id, int inset) {
+        return ControlPixels(capture, Window(), Window(), id, inset);
+    };
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_TRUE(BackgroundIs(pixels(IDC_PANEL_CURRENT, 1), window)) << "panel 2011";
@@ -96,8 +97,8 @@ TEST_F(StyledEditionTest, CtrlSDoesNothing)
     // Whatever the start itself stored goes, so that a save by the chord would show.
     ASSERT_NO_FATAL_FAILURE(ResetSettings());
 
-    const int panels[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL, IDC_PANEL_LAST_OP,
-                          IDC_PANEL_OTHER, IDC_PANEL_INTEGER, IDC_PANEL_OTHER_LABEL};
+    const int panels[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL,   IDC_PANEL_LAST_OP,
+                          IDC_PANEL_OTHER,  IDC_PANEL_INTEGER, IDC_PANEL_OTHER_LABEL};
     std::vector<std::string> before;
     for (int id : panels)
         before.push_back(ControlText(Window(), id));
@@ -155,5 +156,5 @@ TEST_F(StyledLoanTest, LoanWindowHasItsOwnTitleAndKey)
     EXPECT_TRUE(ReadAllValues(kClassicKey).empty()) << "the Styled edition wrote the Classic key";
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

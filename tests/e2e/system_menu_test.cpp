@@ -68,7 +68,8 @@ testing::AssertionResult PrecisionRadioOn(const std::vector<MenuItem>& menu, UIN
     const std::optional<MenuItem> after = FindMenuItem(menu, IDM_AFTER_POINT);
     const std::optional<MenuItem> scale = FindMenuItem(menu, IDM_COMMON_SCALE);
     if (!after || !scale)
-        return testing::AssertionFailure() << "After Point or Common Scale is missing:\n" << DescribeMenu(menu);
+        return testing::AssertionFailure() << "After Point or Common Scale is missing:\n"
+                                           << DescribeMenu(menu);
     const MenuItem& on = marked == IDM_AFTER_POINT ? *after : *scale;
     const MenuItem& off = marked == IDM_AFTER_POINT ? *scale : *after;
     if (!on.Checked() || !on.RadioMark())
@@ -121,8 +122,8 @@ TEST_F(SystemMenuTest, FirstStartMenuHoldsEveryItemInOrder)
 TEST_F(SystemMenuTest, StoredOptionsSetTheirCheckMarks)
 {
     const bool classic = CurrentEdition().classic;
-    for (const char* flag : {"Show Tips", "Exit by Escape", "In Memory", "On Top", "Run Multiple", "Bold Result",
-                             "Comma Point", "Show Precision", "Big Font", "bAfter"})
+    for (const char* flag : {"Show Tips", "Exit by Escape", "In Memory", "On Top", "Run Multiple",
+                             "Bold Result", "Comma Point", "Show Precision", "Big Font", "bAfter"})
         ASSERT_NO_FATAL_FAILURE(WriteSetting(flag, REG_BINARY, {1}));
     if (classic) {
         ASSERT_NO_FATAL_FAILURE(WriteSetting("Bold Button", REG_BINARY, {1}));
@@ -134,9 +135,9 @@ TEST_F(SystemMenuTest, StoredOptionsSetTheirCheckMarks)
 
     const std::vector<MenuItem> menu = Menu();
     EXPECT_TRUE(MenuHasItemsInOrder(menu, classic, 5, 12));
-    std::vector<UINT> checked = {IDM_SHOW_TIPS,   IDM_EXIT_ON_ESCAPE, IDM_IN_MEMORY_MODE, IDM_ALWAYS_ON_TOP,
-                                 IDM_MULTIPLE_INSTANCES, IDM_BOLD_VALUES, IDM_COMMA, IDM_PRECISION_CONTROL,
-                                 IDM_BIG_FONT,    IDM_AFTER_POINT};
+    std::vector<UINT> checked = {
+        IDM_SHOW_TIPS,   IDM_EXIT_ON_ESCAPE, IDM_IN_MEMORY_MODE,    IDM_ALWAYS_ON_TOP, IDM_MULTIPLE_INSTANCES,
+        IDM_BOLD_VALUES, IDM_COMMA,          IDM_PRECISION_CONTROL, IDM_BIG_FONT,      IDM_AFTER_POINT};
     if (classic)
         checked.push_back(IDM_BOLD_BUTTONS);
     EXPECT_TRUE(OnlyTheseChecked(menu, checked));
@@ -158,14 +159,17 @@ TEST_F(SystemMenuTest, AfterPointAndCommonScaleFormARadioPair)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_AFTER_POINT));
-    EXPECT_TRUE(WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_AFTER_POINT); }));
+    EXPECT_TRUE(
+        WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_AFTER_POINT); }));
     // Choosing the marked one again keeps it marked: the pair is never left without a mark.
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_AFTER_POINT));
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_COMMON_SCALE));
-    EXPECT_TRUE(WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_COMMON_SCALE); }));
+    EXPECT_TRUE(
+        WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_COMMON_SCALE); }));
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_COMMON_SCALE));
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_AFTER_POINT));
-    EXPECT_TRUE(WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_AFTER_POINT); }));
+    EXPECT_TRUE(
+        WaitForMenu([](const std::vector<MenuItem>& m) { return PrecisionRadioOn(m, IDM_AFTER_POINT); }));
     EXPECT_TRUE(MenuHasItemsInOrder(Menu(), CurrentEdition().classic, 2, 8));
 }
 
@@ -185,7 +189,8 @@ TEST_F(SystemMenuTest, PrecisionSpinRewritesTheMenuNumbers)
     ASSERT_TRUE(ClickAt(up));
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PRECISION_EDIT, "9"));
     EXPECT_TRUE(WaitForMenu([&](const std::vector<MenuItem>& m) {
-        return MenuHasItemsInOrder(m, CurrentEdition().classic, 2, 9) && PrecisionRadioOn(m, IDM_COMMON_SCALE);
+        return MenuHasItemsInOrder(m, CurrentEdition().classic, 2, 9) &&
+               PrecisionRadioOn(m, IDM_COMMON_SCALE);
     }));
 
     ASSERT_TRUE(PostSystemCommand(Window(), IDM_AFTER_POINT));
@@ -197,5 +202,5 @@ TEST_F(SystemMenuTest, PrecisionSpinRewritesTheMenuNumbers)
     }));
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

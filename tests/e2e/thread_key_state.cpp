@@ -27,7 +27,7 @@ std::optional<KeyStateTable> Probe(HWND window, const KeyStateTable* write)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<KeyStateTable> ReadWindowThreadKeyState(HWND window)
 {
@@ -44,4 +44,4 @@ bool SetWindowThreadKeyToggled(HWND window, BYTE vk, bool on)
     return after.has_value() && (((*after)[vk] & 1) != 0) == on;
 }
 
-} // namespace e2e
+}  // namespace e2e

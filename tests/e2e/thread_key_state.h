@@ -20,4 +20,4 @@ std::optional<KeyStateTable> ReadWindowThreadKeyState(HWND window);
 // the bit did not take.
 bool SetWindowThreadKeyToggled(HWND window, BYTE vk, bool on);
 
-} // namespace e2e
+}  // namespace e2e

@@ -81,5 +81,5 @@ TEST_F(ViewSwitchTest, CtrlRightAndCtrlLeftSwitchViews)
     EXPECT_EQ(WidthOnceSettledAt(basicWidth), basicWidth);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

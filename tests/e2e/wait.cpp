@@ -33,4 +33,4 @@ void PumpFor(DWORD ms)
     }
 }
 
-} // namespace e2e
+}  // namespace e2e

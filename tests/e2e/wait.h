@@ -22,4 +22,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaul
 // Sleeps while pumping messages.
 void PumpFor(DWORD ms);
 
-} // namespace e2e
+}  // namespace e2e

@@ -136,4 +136,4 @@ bool Sync(HWND hwnd)
     return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &result) != 0;
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -65,4 +65,4 @@ bool SendSystemCommand(HWND hwnd, UINT command);
 // Waits until the program has handled every message sent to it so far.
 bool Sync(HWND hwnd);
 
-} // namespace e2e
+}  // namespace e2e

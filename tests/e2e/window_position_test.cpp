@@ -32,5 +32,5 @@ TEST_F(CalculatorTest, MovedWindowStoresItsPlaceOnClose)
     EXPECT_EQ(rect.top, 150);
 }
 
-} // namespace
-} // namespace e2e
+}  // namespace
+}  // namespace e2e

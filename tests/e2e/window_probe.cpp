@@ -48,7 +48,7 @@ namespace {
 // beyond what the program's window is to hold.
 constexpr UINT kWineAboutItem = 0xF141;
 
-} // namespace
+}  // namespace
 
 std::string DescribeMenu(const std::vector<MenuItem>& menu)
 {
@@ -96,9 +96,9 @@ testing::AssertionResult MenuIsPlatformItemsAnd(const std::vector<MenuItem>& men
             continue;
         }
         if (item.Separator() || item.id != want.id || item.text != want.text)
-            return testing::AssertionFailure() << "position " << i + 1 << " should be " << want.id << " \""
-                                               << want.text << "\":\n"
-                                               << DescribeMenu(menu);
+            return testing::AssertionFailure()
+                   << "position " << i + 1 << " should be " << want.id << " \"" << want.text << "\":\n"
+                   << DescribeMenu(menu);
     }
     if (at != menu.size())
         return testing::AssertionFailure() << "items follow the last one of the program's:\n"
@@ -138,8 +138,8 @@ testing::AssertionResult WaitForMenuCheck(HWND window, UINT id, bool checked)
         return testing::AssertionFailure() << "the system menu could not be read";
     if (!last)
         return testing::AssertionFailure() << "the menu has no item " << id;
-    return testing::AssertionFailure() << "item " << id << " \"" << last->text << "\" stayed "
-                                       << (checked ? "unchecked" : "checked");
+    return testing::AssertionFailure()
+           << "item " << id << " \"" << last->text << "\" stayed " << (checked ? "unchecked" : "checked");
 }
 
 std::optional<LOGFONTA> ReadDialogFont(HWND window)
@@ -162,4 +162,4 @@ LONG FontHeightForPoints(int points)
     return -MulDiv(points, dpi, 72);
 }
 
-} // namespace e2e
+}  // namespace e2e

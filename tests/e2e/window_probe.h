@@ -15,8 +15,8 @@ namespace e2e {
 
 struct MenuItem {
     UINT id = 0;
-    UINT type = 0;  // MFT_* bits
-    UINT state = 0; // MFS_* bits
+    UINT type = 0;   // MFT_* bits
+    UINT state = 0;  // MFS_* bits
     bool submenu = false;
     std::string text;
 
@@ -50,7 +50,8 @@ testing::AssertionResult MenuIsPlatformItemsAnd(const std::vector<MenuItem>& men
 
 // The program's items with these ids carry a check mark, and no other program item does
 // (the platform's items, ids from 0xF000 on, are not looked at).
-testing::AssertionResult OnlyTheseChecked(const std::vector<MenuItem>& menu, const std::vector<UINT>& checked);
+testing::AssertionResult OnlyTheseChecked(const std::vector<MenuItem>& menu,
+                                          const std::vector<UINT>& checked);
 
 // Waits until the menu item `id` has (or has not) its check mark: how a test sees that the
 // program has handled a command it was sent.
@@ -62,4 +63,4 @@ std::optional<LOGFONTA> ReadDialogFont(HWND window);
 // The lfHeight a dialog template's font of `points` points gets on this screen.
 LONG FontHeightForPoints(int points);
 
-} // namespace e2e
+}  // namespace e2e

@@ -103,4 +103,4 @@ std::string DriverFolder()
     return folder;
 }
 
-} // namespace e2e
+}  // namespace e2e

@@ -32,4 +32,4 @@ std::optional<std::string> ReadWholeFile(const std::string& windowsPath);
 // probe library are built next to it.
 std::string DriverFolder();
 
-} // namespace e2e
+}  // namespace e2e

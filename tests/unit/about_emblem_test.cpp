@@ -56,10 +56,10 @@ TEST(TrailLineColor, FadesTheSixHuesInThreeSteps)
         Color color;
     };
     const Row rows[] = {
-        {0, 0x0000FF},  {1, 0x00FFFF},  {2, 0x00FF00},  {3, 0xFFFF00},  {4, 0xFF0000},  {5, 0xFF00FF},
-        {6, 0x0000D5},  {7, 0x00D5D5},  {8, 0x00D500},  {9, 0xD5D500},  {10, 0xD50000}, {11, 0xD500D5},
-        {12, 0x0000AB}, {13, 0x00ABAB}, {14, 0x00AB00}, {15, 0xABAB00}, {16, 0xAB0000}, {17, 0xAB00AB},
-        {18, 0x000000}, {19, 0x000000},
+        {0, 0x0000FF},  {1, 0x00FFFF},  {2, 0x00FF00},  {3, 0xFFFF00},  {4, 0xFF0000},
+        {5, 0xFF00FF},  {6, 0x0000D5},  {7, 0x00D5D5},  {8, 0x00D500},  {9, 0xD5D500},
+        {10, 0xD50000}, {11, 0xD500D5}, {12, 0x0000AB}, {13, 0x00ABAB}, {14, 0x00AB00},
+        {15, 0xABAB00}, {16, 0xAB0000}, {17, 0xAB00AB}, {18, 0x000000}, {19, 0x000000},
     };
     for (const Row& row : rows)
         EXPECT_EQ(TrailLineColor(row.k, 18), row.color) << "line " << row.k;

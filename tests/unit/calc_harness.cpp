@@ -59,15 +59,23 @@ namespace {
 const std::map<std::string, int>& NamedKeys()
 {
     static const std::map<std::string, int> keys = {
-        {"+", IDC_KEY_ADD},        {"-", IDC_KEY_SUBTRACT},   {"*", IDC_KEY_MULTIPLY}, {"/", IDC_KEY_DIVIDE},
-        {"%", IDC_KEY_PERCENT},    {"=", IDC_KEY_EQUALS},     {"sqrt", IDC_KEY_SQRT},  {"1/x", IDC_KEY_RECIPROCAL},
-        {"+/-", IDC_KEY_SIGN},     {"MC", IDC_KEY_MC},        {"MR", IDC_KEY_MR},      {"MS", IDC_KEY_MS},
-        {"M+", IDC_KEY_MPLUS},     {"Back", IDC_KEY_BACK},    {"Delete", IDC_KEY_DELETE},
-        {"Clear", IDC_KEY_CLEAR},  {"Acc", IDC_KEY_ACC},      {"Mem", IDC_KEY_MEM},    {"ln", IDC_KEY_LN},
-        {"log", IDC_KEY_LOG},      {"exp", IDC_KEY_EXP},      {"10^x", IDC_KEY_POW10}, {"x^y", IDC_KEY_POWXY},
-        {"x^3", IDC_KEY_CUBE},     {"x^2", IDC_KEY_SQUARE},   {"sin", IDC_KEY_SIN},    {"cos", IDC_KEY_COS},
-        {"tan", IDC_KEY_TAN},      {"asin", IDC_KEY_ASIN},    {"acos", IDC_KEY_ACOS},  {"atan", IDC_KEY_ATAN},
-        {"e", IDC_KEY_E},          {"pi", IDC_KEY_PI},        {"swap", IDC_KEY_SWAP},
+        {"+", IDC_KEY_ADD},         {"-", IDC_KEY_SUBTRACT},
+        {"*", IDC_KEY_MULTIPLY},    {"/", IDC_KEY_DIVIDE},
+        {"%", IDC_KEY_PERCENT},     {"=", IDC_KEY_EQUALS},
+        {"sqrt", IDC_KEY_SQRT},     {"1/x", IDC_KEY_RECIPROCAL},
+        {"+/-", IDC_KEY_SIGN},      {"MC", IDC_KEY_MC},
+        {"MR", IDC_KEY_MR},         {"MS", IDC_KEY_MS},
+        {"M+", IDC_KEY_MPLUS},      {"Back", IDC_KEY_BACK},
+        {"Delete", IDC_KEY_DELETE}, {"Clear", IDC_KEY_CLEAR},
+        {"Acc", IDC_KEY_ACC},       {"Mem", IDC_KEY_MEM},
+        {"ln", IDC_KEY_LN},         {"log", IDC_KEY_LOG},
+        {"exp", IDC_KEY_EXP},       {"10^x", IDC_KEY_POW10},
+        {"x^y", IDC_KEY_POWXY},     {"x^3", IDC_KEY_CUBE},
+        {"x^2", IDC_KEY_SQUARE},    {"sin", IDC_KEY_SIN},
+        {"cos", IDC_KEY_COS},       {"tan", IDC_KEY_TAN},
+        {"asin", IDC_KEY_ASIN},     {"acos", IDC_KEY_ACOS},
+        {"atan", IDC_KEY_ATAN},     {"e", IDC_KEY_E},
+        {"pi", IDC_KEY_PI},         {"swap", IDC_KEY_SWAP},
     };
     return keys;
 }

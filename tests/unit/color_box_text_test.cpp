@@ -69,8 +69,8 @@ TEST(ParseChannel, AcceptsAnIntegerFrom0To255)
     const struct {
         const char* text;
         int value;
-    } accepted[] = {{"0", 0}, {"255", 255}, {"17", 17}, {" 12 ", 12}, {"+12", 12}, {"-0", 0}, {"00255", 255},
-                    {"\t9", 9}};
+    } accepted[] = {{"0", 0},    {"255", 255}, {"17", 17},     {" 12 ", 12},
+                    {"+12", 12}, {"-0", 0},    {"00255", 255}, {"\t9", 9}};
     for (const auto& a : accepted) {
         SCOPED_TRACE(a.text);
         const std::optional<uint8_t> value = ParseChannel(a.text);
@@ -81,8 +81,8 @@ TEST(ParseChannel, AcceptsAnIntegerFrom0To255)
 
 TEST(ParseChannel, RefusesEverythingElse)
 {
-    for (const char* text : {"", " ", "-1", "256", "1000", "99999999999", "abc", "12abc", "1 2", "+", "-", "1.5",
-                             "0x10"}) {
+    for (const char* text :
+         {"", " ", "-1", "256", "1000", "99999999999", "abc", "12abc", "1 2", "+", "-", "1.5", "0x10"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseChannel(text).has_value());
     }

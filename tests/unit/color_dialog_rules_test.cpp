@@ -51,7 +51,7 @@ TEST(SelectCategory, ABackgroundOnlyRowEditsItsBackgroundOnTheEditBoxSample)
     for (const char* name : {"Dialog Background", "Button Background"}) {
         SCOPED_TRACE(name);
         const Color back = std::string(name) == "Dialog Background" ? s.crBasicColors[kDialogBack]
-                                                                     : s.crBasicColors[kKeyBack];
+                                                                    : s.crBasicColors[kKeyBack];
         for (int check : {0, 1}) {
             const CategorySelection sel = Select(Row(groups, name), check);
             EXPECT_EQ(sel.chooserColor, back);
@@ -74,13 +74,17 @@ TEST(SelectCategory, AKeyRowEditsItsTextOnTheSystemButtonFace)
         const char* name;
         Color text;
     } keys[] = {
-        {"Memory", s.crBasicColors[kMemoryKeysText]},       {"Digits", s.crBasicColors[kDigitKeysText]},
-        {"Operations 1", s.crBasicColors[kOperations1Text]}, {"Operations 2", s.crBasicColors[kOperations2Text]},
+        {"Memory", s.crBasicColors[kMemoryKeysText]},
+        {"Digits", s.crBasicColors[kDigitKeysText]},
+        {"Operations 1", s.crBasicColors[kOperations1Text]},
+        {"Operations 2", s.crBasicColors[kOperations2Text]},
         {"Clear Operations", s.crBasicColors[kClearKeysText]},
         {"Extension Button", s.crBasicColors[kExtensionKeyText]},
-        {"Constants", s.crExtendedColors[kConstantsText]},   {"Hex Digits", s.crExtendedColors[kHexDigitsText]},
+        {"Constants", s.crExtendedColors[kConstantsText]},
+        {"Hex Digits", s.crExtendedColors[kHexDigitsText]},
         {"Operations 3", s.crExtendedColors[kOperations3Text]},
-        {"Swap Button", s.crExtendedColors[kSwapKeyText]},   {"Question Button", s.crExtendedColors[kQuestionKeyText]},
+        {"Swap Button", s.crExtendedColors[kSwapKeyText]},
+        {"Question Button", s.crExtendedColors[kQuestionKeyText]},
     };
     for (const auto& key : keys) {
         SCOPED_TRACE(key.name);
@@ -132,14 +136,16 @@ TEST(SelectCategory, TheBackgroundColorBoxKeepsItsStateBetweenTwoColourRows)
 
     // A background-only row ticks it, so the next two-colour row edits its background too.
     sel = Select(Row(groups, "Dialog Background"), 0);
-    sel = SelectCategory(Row(groups, "A-M Info"), sel.backgroundCheck, sel.previews, sel.chooserColor, kSystem);
+    sel =
+        SelectCategory(Row(groups, "A-M Info"), sel.backgroundCheck, sel.previews, sel.chooserColor, kSystem);
     EXPECT_EQ(sel.backgroundCheck, 1);
     EXPECT_EQ(sel.chooserColor, s.crBasicColors[kAmInfoBack]);
     EXPECT_EQ(sel.previews.text, s.crBasicColors[kAccText]);
 
     // A key row clears it.
     sel = SelectCategory(Row(groups, "Digits"), sel.backgroundCheck, sel.previews, sel.chooserColor, kSystem);
-    sel = SelectCategory(Row(groups, "Operation Info"), sel.backgroundCheck, sel.previews, sel.chooserColor, kSystem);
+    sel = SelectCategory(Row(groups, "Operation Info"), sel.backgroundCheck, sel.previews, sel.chooserColor,
+                         kSystem);
     EXPECT_EQ(sel.backgroundCheck, 0);
     EXPECT_EQ(sel.chooserColor, s.crBasicColors[kOperations1Text]);
 }

@@ -25,7 +25,7 @@ TEST(BlendColor, MovesEachChannelTowardTheTarget)
     EXPECT_EQ(BlendColor(0xC0C0C0, 0xFFFFFF, 1, 2), 0xE0E0E0u);
     EXPECT_EQ(BlendColor(0x102030, 0xFFFFFF, 0, 2), 0x102030u);
     EXPECT_EQ(BlendColor(0x0000FF, 0xFF0000, 1, 3), 0x5500AAu);
-    EXPECT_EQ(BlendColor(0x123456, 0xABCDEF, 7, 3), 0xABCDEFu);  // beyond the last step: the target
+    EXPECT_EQ(BlendColor(0x123456, 0xABCDEF, 7, 3), 0xABCDEFu);      // beyond the last step: the target
     EXPECT_EQ(BlendColor(0xFF123456, 0xFFABCDEF, 3, 3), 0xABCDEFu);  // the top byte is cleared
 }
 

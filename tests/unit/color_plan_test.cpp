@@ -31,7 +31,8 @@ constexpr Color kNone = 0xFFFFFFFFu;
 TEST(ColorPlan, EverythingTakesItsColourWithTheAccumulatorActive)
 {
     const ColorScheme s = DistinctScheme();
-    const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
+    const auto plan =
+        PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     EXPECT_EQ(Last(plan, kDialogBackground, true), s.crBasicColors[kDialogBack]);
     EXPECT_EQ(Last(plan, IDC_KEY_DIGIT0 + 5, true), s.crBasicColors[kKeyBack]);
     EXPECT_EQ(Last(plan, IDC_PANEL_CURRENT, false), s.crBasicColors[kEnterText]);
@@ -77,10 +78,12 @@ TEST(ColorPlan, RegisterColoursFollowTheActiveOperand)
 TEST(ColorPlan, WithoutEitherPartBitNoTextOrKeyChanges)
 {
     const ColorScheme s = DistinctScheme();
-    const auto plan = PlanColors(s, 0x3FFFFFFF, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
+    const auto plan =
+        PlanColors(s, 0x3FFFFFFF, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     for (const ColorTarget& t : plan) {
         EXPECT_TRUE(t.background) << t.id;
-        EXPECT_TRUE(t.id == IDC_PANEL_OTHER || t.id == IDC_PANEL_OTHER_LABEL || t.id == IDC_PANEL_LAST_OP) << t.id;
+        EXPECT_TRUE(t.id == IDC_PANEL_OTHER || t.id == IDC_PANEL_OTHER_LABEL || t.id == IDC_PANEL_LAST_OP)
+            << t.id;
     }
     EXPECT_TRUE(PlanColors(s, 0, ColorContext{kSystem, 0, 2138, 1, false, Edition::Classic}).empty());
 }
@@ -89,7 +92,8 @@ TEST(ColorPlan, SystemBackgroundsReplaceEveryBackgroundButNoText)
 {
     ColorScheme s = DistinctScheme();
     s.bSystemBackgrounds = 1;
-    const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
+    const auto plan =
+        PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Classic});
     EXPECT_EQ(Last(plan, IDC_PANEL_CURRENT, true), kSystem.window);
     EXPECT_EQ(Last(plan, IDC_PANEL_RESULT, true), kSystem.window);
     EXPECT_EQ(Last(plan, IDC_PANEL_OTHER, true), kSystem.window);
@@ -102,13 +106,16 @@ TEST(ColorPlan, SystemBackgroundsReplaceEveryBackgroundButNoText)
 TEST(ColorPlan, InMemoryModeLightensThePanelBackgrounds)
 {
     const ColorScheme s = DistinctScheme();
-    const auto plan = PlanPanelBacks(s, kAllColors, ColorContext{kSystem, 0, 2138, 1, true, Edition::Classic});
+    const auto plan =
+        PlanPanelBacks(s, kAllColors, ColorContext{kSystem, 0, 2138, 1, true, Edition::Classic});
     const Color once = BlendColor(s.crBasicColors[kAmInfoBack], 0xFFFFFF, 1, 3);
     EXPECT_EQ(Last(plan, IDC_PANEL_OTHER_LABEL, true), once);
     EXPECT_EQ(Last(plan, IDC_PANEL_OTHER, true), BlendColor(once, 0xFFFFFF, 1, 3));
-    EXPECT_EQ(Last(plan, IDC_PANEL_LAST_OP, true), BlendColor(s.crBasicColors[kOperationInfoBack], 0xFFFFFF, 1, 2));
+    EXPECT_EQ(Last(plan, IDC_PANEL_LAST_OP, true),
+              BlendColor(s.crBasicColors[kOperationInfoBack], 0xFFFFFF, 1, 2));
 
-    const auto off = PlanPanelBacks(s, kAllColors, ColorContext{kSystem, 0, 2138, 1, false, Edition::Classic});
+    const auto off =
+        PlanPanelBacks(s, kAllColors, ColorContext{kSystem, 0, 2138, 1, false, Edition::Classic});
     EXPECT_EQ(Last(off, IDC_PANEL_OTHER_LABEL, true), s.crBasicColors[kAmInfoBack]);
     EXPECT_EQ(Last(off, IDC_PANEL_OTHER, true), s.crBasicColors[kResultBack]);
 }
@@ -128,7 +135,8 @@ TEST(ColorPlan, TheOperationPanelTakesItsOperationsFamilyColour)
 TEST(ColorPlan, TheStyledEditionColoursNoKeys)
 {
     const ColorScheme s = DistinctScheme();
-    const auto plan = PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Styled});
+    const auto plan =
+        PlanColors(s, kAllColors, ColorContext{kSystem, 0, IDC_KEY_EQUALS, 1, false, Edition::Styled});
     for (const ColorTarget& t : plan)
         EXPECT_TRUE(t.id == kDialogBackground || (t.id >= 2010 && t.id <= 2013) || t.id >= 2250) << t.id;
     EXPECT_EQ(Last(plan, IDC_PANEL_CURRENT, true), s.crBasicColors[kEnterBack]);
@@ -169,8 +177,8 @@ TEST(ColorCategories, TheStyledEditionHasTheTextAndBackGroupOnly)
     ColorScheme s = DistinctScheme();
     const std::vector<ColorGroup> groups = BuildColorGroups(s, Edition::Styled);
     ASSERT_EQ(groups.size(), 1u);
-    const char* const names[] = {"Dialog Background", "Enter Window", "Result Window", "Operation Info",
-                                 "A-M Info", "Acc", "Mem"};
+    const char* const names[] = {
+        "Dialog Background", "Enter Window", "Result Window", "Operation Info", "A-M Info", "Acc", "Mem"};
     ASSERT_EQ(groups[0].rows.size(), 7u);
     for (size_t i = 0; i < 7; ++i)
         EXPECT_STREQ(groups[0].rows[i].name, names[i]);

@@ -29,7 +29,8 @@ void FillCustom(Color (&custom)[kCustomColorCount], Color base)
 bool Same(const ColorScheme& a, const ColorScheme& b)
 {
     return std::equal(std::begin(a.crBasicColors), std::end(a.crBasicColors), std::begin(b.crBasicColors)) &&
-           std::equal(std::begin(a.crExtendedColors), std::end(a.crExtendedColors), std::begin(b.crExtendedColors)) &&
+           std::equal(std::begin(a.crExtendedColors), std::end(a.crExtendedColors),
+                      std::begin(b.crExtendedColors)) &&
            a.bSystemBackgrounds == b.bSystemBackgrounds;
 }
 

@@ -93,7 +93,8 @@ TEST(Faults, RestoredStateIsBroughtIntoRange)
 TEST(Faults, PastedBytesAboveAsciiAreIgnoredNotUpperCased)
 {
     Calc c;
-    c.clipboard.text = "\xe9\xff" "5\xb5";
+    c.clipboard.text = "\xe9\xff"
+                       "5\xb5";
     c.engine.PasteText();
     EXPECT_EQ(c.Down(), "5");
 }

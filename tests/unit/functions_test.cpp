@@ -20,25 +20,26 @@ TEST_P(Function, ShowsTheExpectedUpWindow)
     EXPECT_EQ(c.Up(), GetParam().up) << GetParam().keys;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Degrees, Function,
-    testing::Values(FunctionCase{"180 sin", "0"}, FunctionCase{"360 sin", "0"}, FunctionCase{"90 cos", "0"},
-                    FunctionCase{"45 tan", "1"}, FunctionCase{"180 cos", "-1"}, FunctionCase{"30 sin", "0.5"},
-                    FunctionCase{"60 cos", "0.5"}, FunctionCase{"1 asin", "90"}, FunctionCase{"1 atan", "45"},
-                    FunctionCase{"0.5 acos", "60"},
-                    FunctionCase{"30 sin - 0.5 =", "0"}));  // sin 30 is exactly 0.5
+INSTANTIATE_TEST_SUITE_P(Degrees, Function,
+                         testing::Values(FunctionCase{"180 sin", "0"}, FunctionCase{"360 sin", "0"},
+                                         FunctionCase{"90 cos", "0"}, FunctionCase{"45 tan", "1"},
+                                         FunctionCase{"180 cos", "-1"}, FunctionCase{"30 sin", "0.5"},
+                                         FunctionCase{"60 cos", "0.5"}, FunctionCase{"1 asin", "90"},
+                                         FunctionCase{"1 atan", "45"}, FunctionCase{"0.5 acos", "60"},
+                                         FunctionCase{"30 sin - 0.5 =", "0"}));  // sin 30 is exactly 0.5
 
-INSTANTIATE_TEST_SUITE_P(
-    Others, Function,
-    testing::Values(FunctionCase{"40 +/- exp", "0"},  // below the snapping threshold
-                    FunctionCase{"1 ln", "0"}, FunctionCase{"1 exp", "2.7182818"}, FunctionCase{"2 10^x", "100"},
-                    FunctionCase{"3 x^3", "27"}, FunctionCase{"12 x^2", "144"}, FunctionCase{"1000 log", "3"},
-                    FunctionCase{"3 + 2 x^y", "8"},       // x is the down window, y the up window
-                    FunctionCase{"3 + 2 x^y =", "256"},   // "=" raises 2 to the result
-                    // Large arguments keep their honest results.
-                    FunctionCase{"100000000000000000000 log", "20"},
-                    FunctionCase{"1000000000000000000 ln", "41.446532"},
-                    FunctionCase{"1000000000000000000 atan", "90"}));
+INSTANTIATE_TEST_SUITE_P(Others, Function,
+                         testing::Values(FunctionCase{"40 +/- exp", "0"},  // below the snapping threshold
+                                         FunctionCase{"1 ln", "0"}, FunctionCase{"1 exp", "2.7182818"},
+                                         FunctionCase{"2 10^x", "100"}, FunctionCase{"3 x^3", "27"},
+                                         FunctionCase{"12 x^2", "144"}, FunctionCase{"1000 log", "3"},
+                                         FunctionCase{"3 + 2 x^y",
+                                                      "8"},  // x is the down window, y the up window
+                                         FunctionCase{"3 + 2 x^y =", "256"},  // "=" raises 2 to the result
+                                         // Large arguments keep their honest results.
+                                         FunctionCase{"100000000000000000000 log", "20"},
+                                         FunctionCase{"1000000000000000000 ln", "41.446532"},
+                                         FunctionCase{"1000000000000000000 atan", "90"}));
 
 TEST(Functions, ATrigonometricKeyLeavesTheDownWindowAndThenWorksOnTheResult)
 {

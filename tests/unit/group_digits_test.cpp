@@ -18,12 +18,12 @@ TEST(GroupDigits, PutsASpaceBeforeEveryThirdIntegerDigit)
         {"123456", "123 456"},
         {"1234567", "1 234 567"},
         {"1234567.5", "1 234 567.5"},
-        {"1234,56789", "1 234,56789"},   // the comma separates when there is no point
-        {"1234.56789", "1 234.56789"},   // and the fraction is never grouped
+        {"1234,56789", "1 234,56789"},  // the comma separates when there is no point
+        {"1234.56789", "1 234.56789"},  // and the fraction is never grouped
         {"123.4567", "123.4567"},
         {"0.", "0."},
         {".12345", ".12345"},
-        {"12E3456", "1 2E3 456"},        // a pasted amount groups whatever its characters
+        {"12E3456", "1 2E3 456"},  // a pasted amount groups whatever its characters
         {"inf", "inf"},
     };
     for (const auto& c : cases)

@@ -52,12 +52,10 @@ TEST(LoanPaste, KeepsTheLeadingNumberCharacters)
         double value;
     };
     const Case cases[] = {
-        {"250k", "250", 250.0},         // "k" ends the number
-        {"12E3", "12E3", 12000.0},      // a hexadecimal letter passes and makes an exponent
-        {"1E5xyz", "1E5", 100000.0},
-        {"ab12", "ab12", 0.0},          // passes the filter, reads as no number
-        {" 3 000 ", "3000", 3000.0},
-        {"87.92 - 1 054.99", "87.92", 87.92},
+        {"250k", "250", 250.0},     // "k" ends the number
+        {"12E3", "12E3", 12000.0},  // a hexadecimal letter passes and makes an exponent
+        {"1E5xyz", "1E5", 100000.0},     {"ab12", "ab12", 0.0},  // passes the filter, reads as no number
+        {" 3 000 ", "3000", 3000.0},     {"87.92 - 1 054.99", "87.92", 87.92},
         {"1,234.56", "1.234.56", 1.234},  // the first separator is the point
     };
     for (const Case& c : cases) {

@@ -74,10 +74,10 @@ TEST(LoanKeys, EqualsIsEnabledExactlyWhenAllInputsAreAboveZero)
         bool enabled;
     };
     const Case cases[] = {
-        {"1000", "10%", "12", true},   {"0.01", "0.1%", "1", true},  {"", "10%", "12", false},
-        {"1000", "%", "12", false},    {"1000", "10%", "", false},   {"0", "10%", "12", false},
-        {"1000", "0%", "12", false},   {"1000", "10%", "0", false},  {"0.", "10%", "12", false},
-        {"-5", "10%", "12", false},    {"abc", "10%", "12", false},  {"1E3", "10%", "12", true},
+        {"1000", "10%", "12", true}, {"0.01", "0.1%", "1", true}, {"", "10%", "12", false},
+        {"1000", "%", "12", false},  {"1000", "10%", "", false},  {"0", "10%", "12", false},
+        {"1000", "0%", "12", false}, {"1000", "10%", "0", false}, {"0.", "10%", "12", false},
+        {"-5", "10%", "12", false},  {"abc", "10%", "12", false}, {"1E3", "10%", "12", true},
     };
     for (const Case& c : cases) {
         Loan l(c.amount, c.rate, c.term);

@@ -62,7 +62,8 @@ TEST(LoanPayment, CommaPointWritesTheLineWithCommas)
 TEST(LoanPayment, InvalidInputsEmptyTheLineAndKeepTheLastNumbers)
 {
     const char* const invalid[][3] = {
-        {"1000", "0%", "12"}, {"1000", "10%", "0"}, {"", "10%", "12"}, {"1000", "%", "12"}, {"1000", "10%", ""},
+        {"1000", "0%", "12"}, {"1000", "10%", "0"}, {"", "10%", "12"},
+        {"1000", "%", "12"},  {"1000", "10%", ""},
     };
     for (const auto& inputs : invalid) {
         Loan l;

@@ -37,8 +37,8 @@ TEST_P(LoanStore, AnEmptyKeyGivesExactlyTheDefaults)
     LoadLoanSettings(registry->Registry(), Edition::Classic, s);
     EXPECT_EQ(s.bExitByEscape, 1);
     EXPECT_EQ(s.bSoftButtons, 1);
-    EXPECT_EQ(s.bShowTips + s.bClearByEscape + s.bSystemBackgrounds + s.bBigFont + s.bBoldResult + s.bBoldButton +
-                  s.bCommaPoint + s.bOnTop + s.bRunMultiple,
+    EXPECT_EQ(s.bShowTips + s.bClearByEscape + s.bSystemBackgrounds + s.bBigFont + s.bBoldResult +
+                  s.bBoldButton + s.bCommaPoint + s.bOnTop + s.bRunMultiple,
               0);
     EXPECT_EQ(s.nPosX, -1);
     EXPECT_EQ(s.nPosY, -1);
@@ -142,7 +142,7 @@ TEST_P(LoanStore, TextsAreTakenOnlyWhenShorterThanSixtyFourBytes)
 {
     registry->SetValue(kLoanClassicKey, "Amount", kRegString, Text(std::string(63, '9')));  // 64 with zero
     registry->SetValue(kLoanClassicKey, "Months", kRegString, Text(std::string(62, '1')));  // 63 with zero
-    registry->SetValue(kLoanClassicKey, "Percent", kRegBinary, Bytes({'4', '%'}));       // no zero at all
+    registry->SetValue(kLoanClassicKey, "Percent", kRegBinary, Bytes({'4', '%'}));          // no zero at all
     LoanSettings s = Defaults();
     LoadLoanSettings(registry->Registry(), Edition::Classic, s);
     EXPECT_EQ(s.strAmount, "1000");

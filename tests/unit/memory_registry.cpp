@@ -6,7 +6,9 @@ namespace {
 
 class MemoryKey : public IRegistryKey {
 public:
-    MemoryKey(MemoryRegistry& registry, std::string subkey) : registry_(registry), subkey_(std::move(subkey)) {}
+    MemoryKey(MemoryRegistry& registry, std::string subkey) : registry_(registry), subkey_(std::move(subkey))
+    {
+    }
 
     bool Read(const char* name, void* buffer, uint32_t capacity, uint32_t& size) override
     {

@@ -27,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, Sequence,
                                          SequenceCase{"2 + - 1 =", "3"},
                                          SequenceCase{"2 + 3 = * 4 =", "20"},  // continues from the result
                                          SequenceCase{"2 + 3 = 7 +", "7"},     // a new chain
-                                         SequenceCase{"9 - 12 =", "-3"}, SequenceCase{"1 / 3 =", "0.33333333"},
+                                         SequenceCase{"9 - 12 =", "-3"},
+                                         SequenceCase{"1 / 3 =", "0.33333333"},
                                          SequenceCase{"7 =", "7"},  // "=" with nothing to repeat copies
                                          SequenceCase{"9 sqrt", "3"}, SequenceCase{"9 sqrt =", "1.7320508"},
                                          SequenceCase{"4 1/x", "0.25"}));

@@ -27,7 +27,8 @@ TEST(FormatRadixText, CutsFractionsTowardZeroAndSignsOnlyDecimal)
     EXPECT_EQ(FormatRadixText(-0.5, 10, ' '), "-0");
     EXPECT_EQ(FormatRadixText(-1234, 10, ' '), "-1 234");
     EXPECT_EQ(FormatRadixText(-255, 16, ' '), "FF");
-    EXPECT_EQ(FormatRadixText(-33554432, 2, ' '), "10 0000 0000 0000 0000 0000 0000");  // negatives group by 4
+    EXPECT_EQ(FormatRadixText(-33554432, 2, ' '),
+              "10 0000 0000 0000 0000 0000 0000");  // negatives group by 4
     EXPECT_EQ(FormatRadixText(9.99, 8, ' '), "11");
 }
 
@@ -72,6 +73,7 @@ TEST(RadixText, RoundTripsThroughEveryBase)
 {
     for (double value : {0.0, 1.0, 7.0, 255.0, 65536.0, 33554431.0, 33554432.0, 9007199254740991.0}) {
         for (int radix : {2, 8, 10, 16})
-            EXPECT_EQ(ParseRadixText(FormatRadixText(value, radix, ' '), radix), value) << value << " " << radix;
+            EXPECT_EQ(ParseRadixText(FormatRadixText(value, radix, ' '), radix), value)
+                << value << " " << radix;
     }
 }

@@ -29,7 +29,10 @@ public:
         bytes = value->bytes;
         return true;
     }
-    void DeleteValue(const std::string& subkey, const std::string& name) override { memory_.Remove(subkey, name); }
+    void DeleteValue(const std::string& subkey, const std::string& name) override
+    {
+        memory_.Remove(subkey, name);
+    }
     std::vector<std::string> WriteOrder(const std::string& subkey) override
     {
         std::vector<std::string> names;
@@ -82,10 +85,12 @@ public:
             return false;
         DWORD size = 0;
         DWORD valueType = 0;
-        bool found = RegQueryValueExA(key, name.c_str(), nullptr, &valueType, nullptr, &size) == ERROR_SUCCESS;
+        bool found =
+            RegQueryValueExA(key, name.c_str(), nullptr, &valueType, nullptr, &size) == ERROR_SUCCESS;
         if (found) {
             bytes.assign(size, 0);
-            found = RegQueryValueExA(key, name.c_str(), nullptr, &valueType, bytes.data(), &size) == ERROR_SUCCESS;
+            found = RegQueryValueExA(key, name.c_str(), nullptr, &valueType, bytes.data(), &size) ==
+                    ERROR_SUCCESS;
             type = valueType;
         }
         RegCloseKey(key);

@@ -56,7 +56,6 @@ inline Record Unusual(Edition edition = Edition::Classic)
     return r;
 }
 
-
 #include "loan_settings.h"
 
 // A loan record with every field away from its default.

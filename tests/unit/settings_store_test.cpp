@@ -119,8 +119,10 @@ TEST_P(CalcStore, ASavedRecordReadsBackFieldForField)
         saved.Save(registry->Registry());
         Record loaded(edition);
         loaded.Load(registry->Registry());
-        EXPECT_EQ(std::memcmp(&loaded.settings.colors.crBasicColors, &saved.settings.colors.crBasicColors, 60), 0);
-        EXPECT_EQ(std::memcmp(&loaded.settings.colors.crExtendedColors, &saved.settings.colors.crExtendedColors, 20),
+        EXPECT_EQ(
+            std::memcmp(&loaded.settings.colors.crBasicColors, &saved.settings.colors.crBasicColors, 60), 0);
+        EXPECT_EQ(std::memcmp(&loaded.settings.colors.crExtendedColors,
+                              &saved.settings.colors.crExtendedColors, 20),
                   0);
         EXPECT_EQ(std::memcmp(loaded.shared.crCustomColors, saved.shared.crCustomColors, 64), 0);
         EXPECT_EQ(loaded.settings.colors.bSystemBackgrounds, 1);
@@ -183,9 +185,9 @@ TEST_P(CalcStore, MissingOrLongerValuesKeepTheFieldAndShorterOnesReplaceLeadingB
     Record saved = Unusual();
     saved.Save(registry->Registry());
     registry->DeleteValue(kClassicKey, "Big Font");
-    registry->SetValue(kClassicKey, "On Top", kRegBinary, Bytes({1, 1}));           // one byte long
+    registry->SetValue(kClassicKey, "On Top", kRegBinary, Bytes({1, 1}));  // one byte long
     registry->SetValue(kClassicKey, "x,y", kRegBinary, Bytes({5, 0, 0, 0, 6, 0, 0, 0, 7}));
-    registry->SetValue(kClassicKey, "nScale", kRegBinary, Bytes({0x0C}));           // one byte short
+    registry->SetValue(kClassicKey, "nScale", kRegBinary, Bytes({0x0C}));  // one byte short
     registry->SetValue(kClassicKey, "Basic Colors", kRegBinary, Bytes({0x11, 0x22, 0x33, 0x00, 0x44}));
 
     Record r;
