@@ -5,6 +5,7 @@
 #include "color_scheme.h"
 #include "edition.h"
 #include "registry_port.h"
+#include "window_options.h"
 
 constexpr size_t kLoanColorCount = 9;
 
@@ -23,21 +24,12 @@ enum LoanColor : size_t {
 
 // The stored state of the loan window: options, colours, position and the three inputs.
 // Flags are bytes holding 0 or 1.
-struct LoanSettings {
-    uint8_t bShowTips = 0;
+struct LoanSettings : WindowOptions {
     uint8_t bExitByEscape = 1;
     uint8_t bClearByEscape = 0;
     uint8_t bSystemBackgrounds = 0;
-    uint8_t bSoftButtons = 1;
-    uint8_t bBigFont = 0;
-    uint8_t bBoldResult = 0;
-    uint8_t bBoldButton = 0;
     uint8_t bCommaPoint = 0;
-    uint8_t bOnTop = 0;
-    uint8_t bRunMultiple = 0;
     Color crLoanColors[kLoanColorCount] = {};
-    int32_t nPosX = -1;  // -1: no stored position
-    int32_t nPosY = -1;
     std::string strAmount = "1000";
     std::string strMonths = "12";
     std::string strPercent = "10%";

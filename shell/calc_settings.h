@@ -3,24 +3,16 @@
 
 #include "color_scheme.h"
 #include "engine_options.h"
+#include "window_options.h"
 
 // The stored options of the calculator window. The window owns one for its whole life; the
 // engine's numbers, selectors and precision model are stored with them but live in the
 // engine's state. Flags are bytes holding 0 or 1.
-struct CalcSettings {
+struct CalcSettings : WindowOptions {
     ColorScheme colors;
     EngineOptions engine;  // In Memory, Comma Point, Exit by Escape, Clear by Escape
     uint8_t bExtendedView = 0;
-    int32_t bShowTips = 0;  // kept as an integer by the window; its low byte is stored
-    uint8_t bSoftButtons = 1;
     uint8_t bShowPrecision = 0;
-    uint8_t bRunMultiple = 0;
-    uint8_t bBigFont = 0;
-    uint8_t bBoldResult = 0;
-    uint8_t bBoldButton = 0;
-    uint8_t bOnTop = 0;
-    int32_t nPosX = -1;  // -1: no stored position
-    int32_t nPosY = -1;
 };
 
 // What the whole process shares rather than each window: the colour chooser's custom colours
