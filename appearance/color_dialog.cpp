@@ -94,7 +94,13 @@ UINT_PTR CALLBACK CChooseColorDlg::HookProc(HWND hwnd, UINT message, WPARAM wPar
     }
     if (self == nullptr)
         return FALSE;
-    const UINT_PTR result = self->OnHookMessage(message, wParam, lParam);
+    UINT_PTR result = FALSE;
+    try {
+        result = self->OnHookMessage(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the chooser's frames: the chooser handles the message.
+        result = FALSE;
+    }
     if (message == WM_NCDESTROY) {
         RemovePropA(hwnd, kObjectProperty);
         self->hwnd_ = nullptr;

@@ -27,6 +27,17 @@ bool ReturnsDirectly(UINT message)
     }
 }
 
+// Owner-drawn and radio buttons report the second click of a fast pair as a double click:
+// it is a press all the same.
+bool IsButtonDoubleClick(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) != BN_DOUBLECLICKED || lParam == 0)
+        return false;
+    char name[16];
+    return GetClassNameA(reinterpret_cast<HWND>(lParam), name, sizeof name) > 0 &&
+           lstrcmpiA(name, "Button") == 0;
+}
+
 }  // namespace
 
 Dialog::~Dialog()
@@ -88,7 +99,10 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
 {
     switch (message) {
     case WM_INITDIALOG: result = OnInitDialog() ? TRUE : FALSE; return true;
-    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_COMMAND: {
+        const int code = IsButtonDoubleClick(wParam, lParam) ? BN_CLICKED : HIWORD(wParam);
+        return OnCommand(LOWORD(wParam), code, reinterpret_cast<HWND>(lParam));
+    }
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     default: return OnMessage(message, wParam, lParam, result);
     }
@@ -106,7 +120,14 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
 
     LRESULT result = 0;
-    const bool handled = self->Dispatch(message, wParam, lParam, result);
+    bool handled = false;
+    try {
+        handled = self->Dispatch(message, wParam, lParam, result);
+    } catch (...) {
+        // Nothing may unwind through the window system's frames: the message is left to
+        // the default handling, and the window goes on.
+        handled = false;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

@@ -59,5 +59,10 @@ LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM
         self->hwnd_ = nullptr;
         return result;
     }
-    return self->WindowProc(message, wParam, lParam);
+    try {
+        return self->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the window system's frames.
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
 }
