@@ -16,6 +16,12 @@ public:
     CCalcButton* Key(HWND control) const;
     CCalcPanel* Panel(HWND control) const;
 
+    template <typename F> void ForEachKey(F f) const
+    {
+        for (const auto& key : keys_)
+            f(*key);
+    }
+
     void Clear();
 
 private:

@@ -1,9 +1,7 @@
 // The loan calculator's window: creation, the keypad, the keyboard and the panels.
 #include "loan_dlg.h"
 
-#include "about_window.h"
-#include "maker_links.h"
-
+#include "command_ids.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
 
@@ -23,11 +21,40 @@ const char* LoanWindowTitle(Edition edition)
 }
 
 CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
-    : Dialog(templateId), edition_(edition), registry_(registry), entry_(*this, clipboard_)
+    : CKeypadDlg(templateId, edition, IDA_LOAN), registry_(registry), entry_(*this, clipboard_)
 {
+    BindOptions(settings_, settings_.bExitByEscape, settings_.bClearByEscape);
+    // Every option of this window is saved as soon as it changes.
+    const SaveRule now = SaveRule::AtOnce;
+    OptionRow comma{IDM_COMMA, IDS_COMMA, &settings_.bCommaPoint,  &settings_.bCommaPoint,
+                    false,     now,       [this] { ApplyComma(); }};
+    OptionRow paste{
+        IDM_PASTE, IDS_PASTE, nullptr, nullptr, false, SaveRule::Never, [this] { entry_.PasteAmount(); }};
+    OptionRow copy{
+        IDM_COPY, IDS_COPY, nullptr, nullptr, false, SaveRule::Never, [this] { entry_.CopyResult(); }};
+    SetOptionRows({
+        Separator(),
+        Common(IDM_SHOW_TIPS, now),
+        Common(IDM_QUICK_HELP, now),
+        Separator(),
+        Common(IDM_EXIT_ON_ESCAPE, now),
+        Common(IDM_CLEAR_ON_ESCAPE, now),
+        Separator(),
+        Common(IDM_MULTIPLE_INSTANCES, now),
+        Common(IDM_ALWAYS_ON_TOP, now),
+        Separator(true),
+        Common(IDM_BOLD_BUTTONS, now),
+        Common(IDM_SOFT_BUTTONS, now),
+        Separator(),
+        Common(IDM_BOLD_VALUES, now),
+        Common(IDM_BIG_FONT, now),
+        comma,
+        Separator(),
+        paste,
+        copy,
+    });
+
     SetDefaultLoanColors(settings_, GetSysColor(COLOR_BTNFACE));
-    icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_TALLYRA));
-    accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDA_LOAN));
     LoadLoanSettings(registry_, edition_, settings_);
     entry_.SetAmountText(settings_.strAmount);
     entry_.SetTermText(settings_.strMonths);
@@ -36,25 +63,10 @@ CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
     entry_.AdoptSeparator();
 }
 
-CLoanDlg::~CLoanDlg()
-{
-    controls_.Clear();
-    if (backgroundBrush_ != nullptr)
-        DeleteObject(backgroundBrush_);
-    if (boldFont_ != nullptr)
-        DeleteObject(boldFont_);
-}
-
 INT_PTR CLoanDlg::DoModal(HWND owner)
 {
-    if (!settings_.bRunMultiple) {
-        HWND other = FindWindowA(nullptr, LoanWindowTitle(edition_));
-        if (other != nullptr) {
-            SetForegroundWindow(other);
-            ShowWindow(other, SW_RESTORE);
-            return 0;
-        }
-    }
+    if (BringOtherForward(LoanWindowTitle(edition_)))
+        return 0;
     entry_.ComputeLoan();  // a valid stored loan shows its result at once
     return RunModal(owner);
 }
@@ -63,32 +75,19 @@ void CLoanDlg::BindControls()
 {
     if (IsClassic()) {
         for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_DIGIT9; ++id)
-            controls_.AddKey(Handle(), id);
-        controls_.AddKey(Handle(), IDC_LOAN_COMPUTE);
-        controls_.AddKey(Handle(), IDC_KEY_POINT);
+            AddKey(id);
+        AddKey(IDC_LOAN_COMPUTE);
+        AddKey(IDC_KEY_POINT);
     }
     for (int id : kPanelIds) {
-        if (CCalcPanel* panel = controls_.AddPanel(Handle(), id))
+        if (CCalcPanel* panel = AddPanel(id))
             panel->SetFormat(kValueFormat);
     }
 }
 
-CCalcButton* CLoanDlg::Key(int id)
-{
-    return controls_.Key(Item(id));
-}
-
-CCalcPanel* CLoanDlg::Panel(int id)
-{
-    return controls_.Panel(Item(id));
-}
-
 bool CLoanDlg::OnInitDialog()
 {
-    BindControls();
-    BuildSystemMenu();
-    clipboard_.SetOwner(Handle());
-    tooltips_.Create(Handle());
+    CKeypadDlg::OnInitDialog();
     // The "." caption keeps the plain font even when the keys are bold.
     if (CCalcButton* point = Key(IDC_KEY_POINT))
         point->SetUseParentFont(false);
@@ -100,11 +99,6 @@ bool CLoanDlg::OnInitDialog()
     entry_.RefreshLoan(kLoanPanelAll);
     MoveToStoredPlace(Handle(), settings_.nPosX, settings_.nPosY);
     return false;  // the window takes the focus itself once it is shown
-}
-
-void CLoanDlg::OnShown()
-{
-    SetFocus(Handle());
 }
 
 void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)
@@ -142,97 +136,37 @@ void CLoanDlg::ReadBackField()
     }
 }
 
-bool CLoanDlg::PreTranslateMessage(MSG& msg)
+bool CLoanDlg::OnAccelerator(int id)
 {
-    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
-        return false;
-    if (accelerators_ != nullptr && TranslateAcceleratorA(Handle(), accelerators_, &msg))
-        return true;
-    // Keys typed after a click on a key belong to the window, not to that key.
-    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
-        msg.hwnd = Handle();
-    return false;
-}
-
-bool CLoanDlg::OnCommand(int id, int code, HWND control)
-{
-    if (id == IDOK || id == IDCANCEL)
-        return true;  // never closed by Enter or Escape through default buttons
     switch (id) {
     case IDC_CMD_COPY: entry_.CopyResult(); return true;
     case IDC_CMD_PASTE: entry_.PasteAmount(); return true;
-    default: break;
+    default: return false;
     }
-    if (control == nullptr || (code != BN_CLICKED && code != BN_DOUBLECLICKED))
-        return false;
+}
+
+bool CLoanDlg::OnKeyClicked(int id)
+{
     ReadBackField();
-    if (id >= IDC_KEY_DIGIT0 && id <= IDC_KEY_DIGIT9) {
-        // The second click of a fast pair arrives as a double click: it types the digit again.
+    if (id >= IDC_KEY_DIGIT0 && id <= IDC_KEY_DIGIT9)
         entry_.AddDigit(static_cast<char>('0' + (id - IDC_KEY_DIGIT0)));
-    } else if (id == IDC_KEY_POINT && code == BN_CLICKED) {
+    else if (id == IDC_KEY_POINT)
         entry_.AddSeparator();
-    } else if (id == IDC_LOAN_COMPUTE && code == BN_CLICKED) {
+    else if (id == IDC_LOAN_COMPUTE)
         entry_.ComputeLoan();
-    } else if (code == BN_CLICKED &&
-               (id == IDC_LOAN_RADIO_AMOUNT || id == IDC_LOAN_RADIO_RATE || id == IDC_LOAN_RADIO_TERM)) {
+    else if (id == IDC_LOAN_RADIO_AMOUNT || id == IDC_LOAN_RADIO_RATE || id == IDC_LOAN_RADIO_TERM)
         entry_.RefreshLoan(0);
-    } else {
+    else
         return false;
-    }
-    if (GetFocus() != Handle() && !Ending())
-        SetFocus(Handle());
     return true;
 }
 
-bool CLoanDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CLoanDlg::OnKey(UINT message, int key)
 {
     switch (message) {
-    case WM_CHAR: return OnCharacter(static_cast<char>(wParam));
-    case WM_KEYDOWN: return OnKeyDown(static_cast<int>(wParam));
-    case WM_KEYUP: return OnKeyUp(static_cast<int>(wParam));
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return OnControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
-    case WM_SETFONT:
-        if (boldFont_ == nullptr)
-            boldFont_ = CreateBoldFont(reinterpret_cast<HFONT>(wParam));
-        return false;
-    case WM_GETFONT: {
-        const bool bold = (wParam == kFontForPanel && settings_.bBoldResult) ||
-                          (wParam == kFontForKey && settings_.bBoldButton && IsClassic());
-        if (!bold || boldFont_ == nullptr)
-            return false;
-        result = reinterpret_cast<LRESULT>(boldFont_);
-        return true;
-    }
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (CCalcButton* key = Key(static_cast<int>(item->CtlID)))
-            key->DrawItem();
-        result = TRUE;
-        return true;
-    }
-    case WM_MOVE:
-        if (!IsIconic(Handle())) {
-            const RECT rect = ScreenRect(Handle());
-            settings_.nPosX = rect.left;
-            settings_.nPosY = rect.top;
-        }
-        return false;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: return true;  // the window keeps the keyboard itself
-    case WM_LBUTTONDOWN: SetFocus(Handle()); return false;
-    case WM_NOTIFY: return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
-    case WM_HELP:
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
-        result = TRUE;
-        return true;
-    case WM_ENDSESSION:
-        if (wParam)
-            Save();
-        return true;
-    default: return false;
+    case WM_CHAR: return OnCharacter(static_cast<char>(key));
+    case WM_KEYDOWN: return OnKeyDown(key);
+    default: return OnKeyUp(key);
     }
 }
 
@@ -253,7 +187,7 @@ bool CLoanDlg::OnCharacter(char ch)
 bool CLoanDlg::OnKeyDown(int key)
 {
     if (IsHelpKey(key)) {
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+        ShowHelp();
         return true;
     }
     ReadBackField();
@@ -299,8 +233,7 @@ bool CLoanDlg::OnKeyUp(int key)
     // nothing.
     if ((keyState_ & kEscapePressed) != 0) {
         if (settings_.bExitByEscape) {
-            Save();
-            End(2);
+            SaveAndClose();
         } else if (settings_.bClearByEscape) {
             entry_.ClearAll();
         }
@@ -308,7 +241,7 @@ bool CLoanDlg::OnKeyUp(int key)
     return true;
 }
 
-void CLoanDlg::Save()
+void CLoanDlg::SaveSettings()
 {
     settings_.strAmount = entry_.AmountText();
     settings_.strMonths = entry_.TermText();

@@ -7,37 +7,30 @@
 
 namespace {
 
-// The window's result that asks for it to be created again from the other template.
-constexpr INT_PTR kRecreate = -2;
+// Runs a window made by `run` from one of its two templates, and again from the other each
+// time it ends asking for that (the Big Font command).
+template <typename Run> void RunRecreating(bool big, int normalTemplate, int bigTemplate, Run run)
+{
+    while (run(big ? bigTemplate : normalTemplate) == kEndRecreate)
+        big = !big;
+}
 
 }  // namespace
 
 void CCalcApp::RunCalculator()
 {
-    int templateId = ReadBigFontFlag(registry_, CalcSettingsKey(edition_)) ? IDD_CALC_BIG : IDD_CALC;
-    for (;;) {
-        INT_PTR result = 0;
-        {
-            CCalcExtDlg window(templateId, edition_, registry_);
-            result = window.DoModal();
-        }
-        if (result != kRecreate)
-            break;
-        templateId = templateId == IDD_CALC ? IDD_CALC_BIG : IDD_CALC;
-    }
+    RunRecreating(ReadBigFontFlag(registry_, CalcSettingsKey(edition_)) != 0, IDD_CALC, IDD_CALC_BIG,
+                  [this](int templateId) {
+                      CCalcExtDlg window(templateId, edition_, registry_);
+                      return window.DoModal();
+                  });
 }
 
 void CCalcApp::RunLoanCalculator(Edition edition, IRegistry& registry, HWND owner)
 {
-    int templateId = ReadBigFontFlag(registry, LoanSettingsKey(edition)) ? IDD_LOAN_BIG : IDD_LOAN;
-    for (;;) {
-        INT_PTR result = 0;
-        {
-            CLoanDlg window(templateId, edition, registry);
-            result = window.DoModal(owner);
-        }
-        if (result != kRecreate)
-            break;
-        templateId = templateId == IDD_LOAN ? IDD_LOAN_BIG : IDD_LOAN;
-    }
+    RunRecreating(ReadBigFontFlag(registry, LoanSettingsKey(edition)) != 0, IDD_LOAN, IDD_LOAN_BIG,
+                  [&](int templateId) {
+                      CLoanDlg window(templateId, edition, registry);
+                      return window.DoModal(owner);
+                  });
 }

@@ -41,9 +41,7 @@ void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
 
 void CCalcDlg::RepaintDialogBackground(Color color)
 {
-    if (backgroundBrush_ != nullptr)
-        DeleteObject(backgroundBrush_);
-    backgroundBrush_ = CreateSolidBrush(UsableColor(color));
+    SetBackground(color);
     InvalidateRect(Handle(), nullptr, TRUE);
     // Only the bare background: the keys and panels paint themselves and would flicker.
     for (int id = IDC_PANEL_RESULT; id <= IDC_PRECISION_SPIN; ++id) {
@@ -57,33 +55,13 @@ void CCalcDlg::RepaintDialogBackground(Color color)
     }
 }
 
-bool CCalcDlg::OnControlColor(UINT message, HDC dc, HWND control, LRESULT& result)
+CKeypadDlg::Backdrop CCalcDlg::BackdropOf(int id, UINT message) const
 {
-    const int id = control == Handle() ? 0 : GetDlgCtrlID(control);
-    if (id == IDC_PRECISION_EDIT) {
-        // The precision number always reads as an ordinary edit box.
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        return true;
-    }
-    if (settings_.colors.bSystemBackgrounds || backgroundBrush_ == nullptr)
-        return false;
-    if (id == 0) {
-        result = reinterpret_cast<LRESULT>(backgroundBrush_);
-        return true;
-    }
-    if (id >= IDC_RADIO_X_UP && id <= IDC_CHECK_INTEGER_INPUT) {
-        SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(backgroundBrush_);
-        return true;
-    }
-    if (message == WM_CTLCOLORSTATIC) {
-        SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        return true;
-    }
-    return false;
+    if (settings_.colors.bSystemBackgrounds)
+        return Backdrop::System;
+    if (id >= IDC_RADIO_X_UP && id <= IDC_CHECK_INTEGER_INPUT)
+        return Backdrop::OnWindow;
+    return CKeypadDlg::BackdropOf(id, message);
 }
 
 void CCalcExtDlg::RefreshPanelBacks(uint32_t mask)
@@ -97,9 +75,8 @@ void CCalcExtDlg::ToggleInMemory()
     RefreshPanelBacks(kAllColors);
 }
 
-void CCalcExtDlg::ApplyTips()
+void CCalcExtDlg::OnTipsChanged()
 {
-    CCalcDlg::ApplyTips();
     PushState(engine_.State());  // the "?..." key shows the option with the other fields
     RepaintControl(IDC_KEY_TIPS);
 }

@@ -1,115 +1,61 @@
-// The system commands of the calculator window: the options of its menu and their
-// accelerators. The base window's commands are written at the next save; the extended
-// window's are saved at once.
-#include "about_window.h"
+// The calculator's system menu: every option of the program is one of its items, most with an
+// accelerator. The options of the extended window are saved at once; the others are written
+// at the next save.
 #include "calc_app.h"
 #include "calc_ext_dlg.h"
 #include "command_ids.h"
 #include "loan_settings.h"
-#include "maker_links.h"
+#include "resource_ids.h"
+#include "window_helpers.h"
 
-namespace {
-
-void Flip(uint8_t& flag)
+std::vector<OptionRow> CCalcExtDlg::MenuRows()
 {
-    flag = flag ? 0 : 1;
-}
-
-// The window's result that asks for it to be created again from the other template.
-constexpr INT_PTR kRecreate = -2;
-
-}  // namespace
-
-bool CCalcDlg::OnBaseCommand(UINT command)
-{
-    switch (command) {
-    case IDM_QUICK_HELP: ShowAboutWindow(kMakerMailLink, kMakerWebAddress); return true;
-    case IDM_SHOW_TIPS:
-        settings_.bShowTips = settings_.bShowTips ? 0 : 1;
-        ApplyTips();
-        return true;
-    case IDM_SOFT_BUTTONS:
-        if (!IsClassic())
-            return false;
-        Flip(settings_.bSoftButtons);
-        ApplySoftButtons();
-        return true;
-    case IDM_IN_MEMORY_MODE:
-        Flip(settings_.engine.bInMemory);
-        ToggleInMemory();
-        return true;
-    case IDM_EXIT_ON_ESCAPE:
-        Flip(settings_.engine.bExitByEscape);
-        if (settings_.engine.bExitByEscape)
-            settings_.engine.bClearByEscape = 0;  // never both
-        ApplyEscapeChecks();
-        return true;
-    case IDM_CLEAR_ON_ESCAPE:
-        Flip(settings_.engine.bClearByEscape);
-        if (settings_.engine.bClearByEscape)
-            settings_.engine.bExitByEscape = 0;
-        ApplyEscapeChecks();
-        return true;
-    case IDM_ALWAYS_ON_TOP:
-        Flip(settings_.bOnTop);
-        ApplyOnTop();
-        return true;
-    case IDM_RUN_LOAN_CALCULATOR: StartLoanCalculator(); return true;
-    case SC_CLOSE:
-        SaveSettings();
-        End(2);
-        return true;
-    default: return false;
-    }
-}
-
-bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
-{
-    const UINT command = static_cast<UINT>(wParam & 0xFFF0);
-    switch (command) {
-    case IDM_SET_COLORS: RunColorsDialog(); break;
-    case IDM_MULTIPLE_INSTANCES:
-        Flip(settings_.bRunMultiple);
-        SetMenuCheck(settings_.bRunMultiple, IDM_MULTIPLE_INSTANCES);
-        break;
-    case IDM_AFTER_POINT:
-    case IDM_COMMON_SCALE:
-        engine_.State().bAfter = command == IDM_AFTER_POINT;
+    const SaveRule later = SaveRule::NextSave;
+    const SaveRule now = SaveRule::AtOnce;
+    const SaveRule never = SaveRule::Never;
+    uint8_t& inMemory = settings_.engine.bInMemory;
+    const auto precision = [this](bool after) {
+        engine_.State().bAfter = after;
         engine_.ApplyPrecision(true, false);
-        break;
-    case IDM_PRECISION_CONTROL:
-        Flip(settings_.bShowPrecision);
-        ApplyPrecisionControl();
-        break;
-    case IDM_COMMA:
-        engine_.ToggleComma();
-        SetMenuCheck(settings_.engine.bCommaPoint, IDM_COMMA);
-        break;
-    case IDM_COPY: engine_.CopyValue(); return true;
-    case IDM_PASTE: Paste(false); return true;
-    case IDM_PASTE_COPY: Paste(true); return true;
-    case IDM_BIG_FONT:
-        Flip(settings_.bBigFont);
-        SetMenuCheck(settings_.bBigFont, IDM_BIG_FONT);
-        SaveSettings();
-        End(kRecreate);
-        return true;
-    case IDM_BOLD_VALUES:
-        Flip(settings_.bBoldResult);
-        SetMenuCheck(settings_.bBoldResult, IDM_BOLD_VALUES);
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        break;
-    case IDM_BOLD_BUTTONS:
-        if (!IsClassic())
-            return CCalcDlg::OnSysCommand(wParam, lParam);
-        Flip(settings_.bBoldButton);
-        SetMenuCheck(settings_.bBoldButton, IDM_BOLD_BUTTONS);
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        break;
-    default: return CCalcDlg::OnSysCommand(wParam, lParam);
-    }
-    SaveSettings();
-    return true;
+    };
+    return {
+        Separator(),
+        Common(IDM_SHOW_TIPS, later),
+        Common(IDM_QUICK_HELP, never),
+        Common(IDM_EXIT_ON_ESCAPE, later),
+        Common(IDM_CLEAR_ON_ESCAPE, later),
+        Separator(),
+        {IDM_RUN_LOAN_CALCULATOR, IDS_RUN_LOAN_CALCULATOR, nullptr, nullptr, false, never,
+         [this] { StartLoanCalculator(); }},
+        Common(IDM_MULTIPLE_INSTANCES, now),
+        {IDM_IN_MEMORY_MODE, IDS_IN_MEMORY_MODE, &inMemory, &inMemory, false, later,
+         [this] { ToggleInMemory(); }},
+        Common(IDM_ALWAYS_ON_TOP, later),
+        Separator(),
+        Common(IDM_BOLD_BUTTONS, now),
+        Common(IDM_SOFT_BUTTONS, later),
+        Common(IDM_BOLD_VALUES, now),
+        {IDM_SET_COLORS, IDS_SET_COLORS, nullptr, nullptr, false, now, [this] { RunColorsDialog(); }},
+        Common(IDM_BIG_FONT, now),
+        Separator(),
+        // The engine flips the separator itself, with the panels' texts.
+        {IDM_COMMA, IDS_COMMA, nullptr, &settings_.engine.bCommaPoint, false, now,
+         [this] { engine_.ToggleComma(); }},
+        // The precision model writes its numbers into these two texts.
+        {IDM_AFTER_POINT, IDS_AFTER_POINT, nullptr, nullptr, false, now, [precision] { precision(true); }},
+        {IDM_COMMON_SCALE, IDS_COMMON_SCALE, nullptr, nullptr, false, now, [precision] { precision(false); }},
+        {IDM_PRECISION_CONTROL, IDS_PRECISION_CONTROL, &settings_.bShowPrecision, &settings_.bShowPrecision,
+         false, now, [this] { ApplyPrecisionControl(); }},
+        Separator(),
+        {IDM_PASTE_COPY, IDS_PASTE_COPY, nullptr, nullptr, false, never, [this] { Paste(true); }},
+        {IDM_PASTE, IDS_PASTE, nullptr, nullptr, false, never, [this] { Paste(false); }},
+        {IDM_COPY, IDS_COPY, nullptr, nullptr, false, never, [this] { engine_.CopyValue(); }},
+    };
+}
+
+void CCalcDlg::SetMenuCheck(int32_t flag, UINT command)
+{
+    SetSystemMenuCheck(Handle(), flag, command);
 }
 
 void CCalcDlg::StartLoanCalculator()

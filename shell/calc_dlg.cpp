@@ -2,9 +2,7 @@
 // messages that are not keys.
 #include "calc_dlg.h"
 
-#include "about_window.h"
 #include "command_ids.h"
-#include "maker_links.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
 
@@ -78,19 +76,9 @@ Modifiers CurrentModifiers()
 }
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
-    : Dialog(templateId), edition_(edition), engine_(*this, clipboard_, settings_.engine, edition)
+    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, clipboard_, settings_.engine, edition)
 {
-    accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDA_CALC));
-    icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_TALLYRA));
-}
-
-CCalcDlg::~CCalcDlg()
-{
-    controls_.Clear();
-    if (boldFont_ != nullptr)
-        DeleteObject(boldFont_);
-    if (backgroundBrush_ != nullptr)
-        DeleteObject(backgroundBrush_);
+    BindOptions(settings_, settings_.engine.bExitByEscape, settings_.engine.bClearByEscape);
 }
 
 void CCalcDlg::SetDefaultColors()
@@ -98,34 +86,9 @@ void CCalcDlg::SetDefaultColors()
     ::SetDefaultColors(settings_.colors, SystemColors{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE)});
 }
 
-void CCalcDlg::ApplyTips()
-{
-    SetMenuCheck(settings_.bShowTips, IDM_SHOW_TIPS);
-    tooltips_.Activate(settings_.bShowTips != 0);
-}
-
 void CCalcDlg::ToggleInMemory()
 {
-    SetMenuCheck(settings_.engine.bInMemory, IDM_IN_MEMORY_MODE);
     engine_.ToggleInMemory();
-}
-
-void CCalcDlg::ApplyOnTop()
-{
-    SetMenuCheck(settings_.bOnTop, IDM_ALWAYS_ON_TOP);
-    SetWindowPos(Handle(), settings_.bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void CCalcDlg::ApplySoftButtons()
-{
-    if (!IsClassic())
-        return;
-    for (int id = 2100; id <= 2224; ++id) {
-        if (CCalcButton* key = Key(id))
-            key->SetSoft(settings_.bSoftButtons != 0);
-    }
-    SetMenuCheck(settings_.bSoftButtons, IDM_SOFT_BUTTONS);
 }
 
 void CCalcDlg::SetExtendedView(bool) {}
@@ -135,29 +98,16 @@ void CCalcDlg::BindControls()
     // The Styled edition's keys are the system's push buttons; its panels are painted too.
     if (IsClassic()) {
         for (int id : kKeyIds)
-            controls_.AddKey(Handle(), id);
+            AddKey(id);
     }
     for (int id : kPanelIds)
-        controls_.AddPanel(Handle(), id);
-}
-
-CCalcButton* CCalcDlg::Key(int id)
-{
-    return controls_.Key(Item(id));
-}
-
-CCalcPanel* CCalcDlg::Panel(int id)
-{
-    return controls_.Panel(Item(id));
+        AddPanel(id);
 }
 
 bool CCalcDlg::OnInitDialog()
 {
-    BindControls();
-    BuildSystemMenu();
+    CKeypadDlg::OnInitDialog();
     SetWindowTextA(Handle(), LoadResourceString(IDS_TITLE).c_str());
-    tooltips_.Create(Handle());
-    clipboard_.SetOwner(Handle());
     if (IsClassic()) {
         ShowWindow(Item(IDC_KEY_VIEW), SW_SHOW);
         // These captions are drawn in the plain font even when the keys are bold.
@@ -170,138 +120,50 @@ bool CCalcDlg::OnInitDialog()
     return false;  // the window takes the focus itself once it is shown
 }
 
-void CCalcDlg::OnShown()
+bool CCalcDlg::OnKeyClicked(int id)
 {
-    // Only now: focus given to a hidden window leaves its caption drawn inactive.
-    SetFocus(Handle());
-}
-
-bool CCalcDlg::PreTranslateMessage(MSG& msg)
-{
-    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
-        return false;
-    if (accelerators_ != nullptr && TranslateAcceleratorA(Handle(), accelerators_, &msg))
-        return true;
-    // A click gives a button the focus; the keys typed afterwards still belong to the
-    // calculator, not to the button.
-    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
-        msg.hwnd = Handle();
-    return false;
-}
-
-bool CCalcDlg::OnCommand(int id, int code, HWND control)
-{
-    if (control == nullptr)
-        return false;  // menu and accelerator commands come as system commands
-    if (id == IDOK || id == IDCANCEL)
-        return true;  // Enter and Escape never close the window through default buttons
-    if (code != BN_CLICKED && code != BN_DOUBLECLICKED)
-        return false;
-    // An owner-drawn key reports the second click of a fast pair as a double click: it is a
-    // press all the same.
     if (id == IDC_KEY_TIPS) {
         settings_.bShowTips = IsDlgButtonChecked(Handle(), IDC_KEY_TIPS) == BST_CHECKED ? 1 : 0;
         ApplyTips();
     } else {
         engine_.OnButton(id);
     }
-    if (GetFocus() != Handle() && !Ending())
-        SetFocus(Handle());
     return true;
-}
-
-bool CCalcDlg::OnSysCommand(WPARAM command, LPARAM)
-{
-    return OnBaseCommand(static_cast<UINT>(command & 0xFFF0));
 }
 
 bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR: return OnKeyMessage(message, wParam);
-    case WM_SETFONT:
-        OnDialogFont(reinterpret_cast<HFONT>(wParam));
-        return false;  // the dialog manager keeps the font too
-    case WM_GETFONT: return OnFontRequest(wParam, result);
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (CCalcButton* key = Key(static_cast<int>(item->CtlID)))
-            key->DrawItem();
-        result = TRUE;
-        return true;
-    }
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
-        return OnControlColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        // Ignored: the dialog manager would hand the focus to the first control.
-        return true;
-    case WM_LBUTTONDOWN: SetFocus(Handle()); return false;
+        if (reinterpret_cast<HWND>(lParam) == Item(IDC_PRECISION_EDIT)) {
+            // The precision number always reads as an ordinary edit box.
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+            return true;
+        }
+        break;
     case WM_ACTIVATEAPP:
         if (wParam)
             SetNumLock();
         return false;
-    case WM_MOVE:
-        if (!IsIconic(Handle())) {
-            RECT rect;
-            GetWindowRect(Handle(), &rect);
-            settings_.nPosX = rect.left;
-            settings_.nPosY = rect.top;
-        }
-        return false;
-    case WM_NOTIFY:
-        if (tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam)))
-            return true;
-        return false;
-    case WM_HELP:
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
-        result = TRUE;
-        return true;
-    case WM_QUERYENDSESSION: result = TRUE; return true;
-    case WM_ENDSESSION:
-        // Windows is ending: what changed since the last save would otherwise be lost.
-        if (wParam)
-            SaveSettings();
-        return true;
-    default: return false;
+    default: break;
     }
+    return CKeypadDlg::OnMessage(message, wParam, lParam, result);
 }
 
-bool CCalcDlg::OnKeyMessage(UINT message, WPARAM wParam)
+bool CCalcDlg::OnKey(UINT message, int key)
 {
     const Modifiers mods = CurrentModifiers();
-    const int key = static_cast<int>(wParam);
-    if (message == WM_KEYDOWN && IsHelpKey(key)) {
-        ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
-        return true;
-    }
     switch (message) {
     case WM_KEYDOWN: return engine_.OnKeyPress(key, mods);
     case WM_KEYUP: return engine_.OnKeyRelease(key, mods);
     default: return engine_.OnCharKey(key & 0xFF, mods);
     }
-}
-
-void CCalcDlg::OnDialogFont(HFONT font)
-{
-    // The bold font is made once, from the first font the window is given: the template's.
-    if (boldFont_ == nullptr)
-        boldFont_ = CreateBoldFont(font);
-}
-
-bool CCalcDlg::OnFontRequest(WPARAM selector, LRESULT& result)
-{
-    const bool bold = (selector == kFontForPanel && settings_.bBoldResult) ||
-                      (selector == kFontForKey && settings_.bBoldButton && IsClassic());
-    if (!bold || boldFont_ == nullptr)
-        return false;  // the dialog manager answers with the dialog font
-    result = reinterpret_cast<LRESULT>(boldFont_);
-    return true;
 }
 
 void CCalcDlg::SetNumLock()

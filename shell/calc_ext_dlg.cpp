@@ -16,6 +16,7 @@ CCalcExtDlg::CCalcExtDlg(int templateId, Edition edition, IRegistry& registry)
     : CCalcDlg(templateId, edition), registry_(registry)
 {
     SetDefaultColors();
+    SetOptionRows(MenuRows());
 }
 
 void CCalcExtDlg::SaveSettings()
@@ -31,16 +32,10 @@ void CCalcExtDlg::LoadSettings()
 INT_PTR CCalcExtDlg::DoModal()
 {
     LoadSettings();
-    if (!settings_.bRunMultiple) {
-        // Another calculator of this edition, found by its exact title, is brought forward
-        // instead; this run creates no window and saves nothing.
-        HWND other = FindWindowA(nullptr, LoadResourceString(IDS_TITLE).c_str());
-        if (other != nullptr) {
-            SetForegroundWindow(other);
-            ShowWindow(other, SW_RESTORE);
-            return 0;
-        }
-    }
+    // Another calculator of this edition, found by its exact title, is brought forward
+    // instead; this run creates no window and saves nothing.
+    if (BringOtherForward(LoadResourceString(IDS_TITLE).c_str()))
+        return 0;
     return RunModal(nullptr);
 }
 
@@ -52,17 +47,11 @@ bool CCalcExtDlg::OnInitDialog()
         if (CCalcPanel* panel = Panel(id))
             panel->SetFormat(DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
-    AppendExtendedMenu();
     ApplySoftButtons();
     ApplyTips();
     ToggleInMemory();
     ApplyOnTop();
     ApplyColors(kAllColors);
-    SetMenuCheck(settings_.bBigFont, IDM_BIG_FONT);
-    SetMenuCheck(settings_.bBoldResult, IDM_BOLD_VALUES);
-    SetMenuCheck(settings_.bBoldButton, IDM_BOLD_BUTTONS);
-    SetMenuCheck(settings_.engine.bCommaPoint, IDM_COMMA);
-    SetMenuCheck(settings_.bRunMultiple, IDM_MULTIPLE_INSTANCES);
     const bool placed = RestorePosition();
 
     // The template is the full width: fold it when the basic view was stored.
@@ -92,18 +81,23 @@ void CCalcExtDlg::CenterOnWorkArea()
     SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
 }
 
-bool CCalcExtDlg::OnCommand(int id, int code, HWND control)
+bool CCalcExtDlg::OnAccelerator(int id)
 {
     switch (id) {
     case IDC_CMD_COPY: engine_.CopyValue(); return true;
     case IDC_CMD_PASTE: Paste(false); return true;
     case IDC_CMD_PASTE_COPY: Paste(true); return true;
-    case IDC_PRECISION_EDIT:
-        // The spin control writes its number into the edit box; numbers the engine pushes
-        // itself are no edit.
-        if (code == EN_CHANGE && ready_ && !Pushing())
-            engine_.OnPrecisionEdited();
-        return code == EN_CHANGE;
-    default: return CCalcDlg::OnCommand(id, code, control);
+    default: return false;
     }
+}
+
+bool CCalcExtDlg::OnControlNotify(int id, int code)
+{
+    if (id != IDC_PRECISION_EDIT)
+        return false;
+    // The spin control writes its number into the edit box; numbers the engine pushes
+    // itself are no edit.
+    if (code == EN_CHANGE && ready_ && !Pushing())
+        engine_.OnPrecisionEdited();
+    return code == EN_CHANGE;
 }

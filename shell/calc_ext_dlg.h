@@ -11,25 +11,27 @@ public:
     CCalcExtDlg(int templateId, Edition edition, IRegistry& registry);
 
     // Loads the settings, then either brings an already running calculator forward (result 0)
-    // or runs this window (2 closed, -2 to be created again from the other template).
+    // or runs this window (kEndClosed, or kEndRecreate to be created again from the other
+    // template).
     INT_PTR DoModal();
 
     void SaveSettings() override;
     void LoadSettings() override;
     void SetExtendedView(bool on) override;
     void ToggleInMemory() override;
-    void ApplyTips() override;
     void RefreshPanelBacks(uint32_t mask);
     IRegistry& Registry() override { return registry_; }
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnSysCommand(WPARAM command, LPARAM lParam) override;
+    bool OnAccelerator(int id) override;
+    bool OnControlNotify(int id, int code) override;
+    void OnTipsChanged() override;
     void ApplyPrecisionControl() override;
 
 private:
-    void AppendExtendedMenu();
+    // The system menu's items, in order, with what each one does and when it is saved.
+    std::vector<OptionRow> MenuRows();
     // "Set Colors": the colours dialog, with every change applied live.
     void RunColorsDialog();
     // The dialog's change notification: what it stored, the window shows.

@@ -1,0 +1,230 @@
+// The keypad windows' shared behaviour: creation, the keyboard, fonts, colours, help, the
+// remembered position and the end of the session.
+#include "keypad_dialog.h"
+
+#include "about_window.h"
+#include "command_ids.h"
+#include "maker_links.h"
+#include "resource_ids.h"
+#include "window_helpers.h"
+
+CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators)
+    : Dialog(templateId), edition_(edition)
+{
+    accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(accelerators));
+    icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_TALLYRA));
+}
+
+CKeypadDlg::~CKeypadDlg()
+{
+    controls_.Clear();
+    if (boldFont_ != nullptr)
+        DeleteObject(boldFont_);
+    if (backgroundBrush_ != nullptr)
+        DeleteObject(backgroundBrush_);
+}
+
+void CKeypadDlg::BindOptions(WindowOptions& options, uint8_t& exitByEscape, uint8_t& clearByEscape)
+{
+    options_ = &options;
+    exitByEscape_ = &exitByEscape;
+    clearByEscape_ = &clearByEscape;
+}
+
+bool CKeypadDlg::BringOtherForward(const char* title) const
+{
+    if (options_->bRunMultiple)
+        return false;
+    HWND other = FindWindowA(nullptr, title);
+    if (other == nullptr)
+        return false;
+    SetForegroundWindow(other);
+    ShowWindow(other, SW_RESTORE);
+    return true;
+}
+
+bool CKeypadDlg::OnInitDialog()
+{
+    BindControls();
+    BuildSystemMenu();
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    tooltips_.Create(Handle());
+    clipboard_.SetOwner(Handle());
+    return false;  // the window takes the focus itself once it is shown
+}
+
+void CKeypadDlg::OnShown()
+{
+    // Only now: focus given to a hidden window leaves its caption drawn inactive.
+    SetFocus(Handle());
+}
+
+bool CKeypadDlg::PreTranslateMessage(MSG& msg)
+{
+    if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
+        return false;
+    if (accelerators_ != nullptr && TranslateAcceleratorA(Handle(), accelerators_, &msg))
+        return true;
+    // A click gives a button the focus; the keys typed afterwards still belong to the
+    // window, not to the button.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST)
+        msg.hwnd = Handle();
+    return false;
+}
+
+bool CKeypadDlg::OnCommand(int id, int code, HWND control)
+{
+    if (id == IDOK || id == IDCANCEL)
+        return true;  // Enter and Escape never close the window through default buttons
+    if (control == nullptr)
+        return OnAccelerator(id);  // the menu's own commands come as system commands
+    if (code != BN_CLICKED)
+        return OnControlNotify(id, code);
+    if (!OnKeyClicked(id))
+        return false;
+    if (GetFocus() != Handle() && !Ending())
+        SetFocus(Handle());
+    return true;
+}
+
+bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+        if (message == WM_KEYDOWN && IsHelpKey(static_cast<int>(wParam))) {
+            ShowHelp();
+            return true;
+        }
+        return OnKey(message, static_cast<int>(wParam));
+    case WM_SETFONT:
+        // The bold font is made once, from the first font the window is given: the template's.
+        if (boldFont_ == nullptr)
+            boldFont_ = CreateBoldFont(reinterpret_cast<HFONT>(wParam));
+        return false;  // the dialog manager keeps the font too
+    case WM_GETFONT: return OnFontRequest(wParam, result);
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (CCalcButton* key = Key(static_cast<int>(item->CtlID)))
+            key->DrawItem();
+        result = TRUE;
+        return true;
+    }
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, result);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        // Ignored: the dialog manager would hand the focus to the first control, and every
+        // key is the window's own.
+        return true;
+    case WM_LBUTTONDOWN: SetFocus(Handle()); return false;
+    case WM_MOVE:
+        if (!IsIconic(Handle())) {
+            const RECT rect = ScreenRect(Handle());
+            options_->nPosX = rect.left;
+            options_->nPosY = rect.top;
+        }
+        return false;
+    case WM_NOTIFY: return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_HELP:
+        ShowHelp();
+        result = TRUE;
+        return true;
+    case WM_QUERYENDSESSION: result = TRUE; return true;
+    case WM_ENDSESSION:
+        // Windows is ending: what changed since the last save would otherwise be lost.
+        if (wParam)
+            SaveSettings();
+        return true;
+    default: return false;
+    }
+}
+
+bool CKeypadDlg::OnFontRequest(WPARAM selector, LRESULT& result) const
+{
+    const bool bold = (selector == kFontForPanel && options_->bBoldResult) ||
+                      (selector == kFontForKey && options_->bBoldButton && IsClassic());
+    if (!bold || boldFont_ == nullptr)
+        return false;  // the dialog manager answers with the dialog font
+    result = reinterpret_cast<LRESULT>(boldFont_);
+    return true;
+}
+
+CKeypadDlg::Backdrop CKeypadDlg::BackdropOf(int id, UINT message) const
+{
+    if (id == 0)
+        return Backdrop::Window;
+    return message == WM_CTLCOLORSTATIC ? Backdrop::Clear : Backdrop::System;
+}
+
+bool CKeypadDlg::OnControlColor(HDC dc, HWND control, UINT message, LRESULT& result)
+{
+    if (backgroundBrush_ == nullptr)
+        return false;
+    const int id = control == Handle() ? 0 : GetDlgCtrlID(control);
+    switch (BackdropOf(id, message)) {
+    case Backdrop::System: return false;
+    case Backdrop::Window: result = reinterpret_cast<LRESULT>(backgroundBrush_); return true;
+    case Backdrop::OnWindow:
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(backgroundBrush_);
+        return true;
+    case Backdrop::Clear:
+        SetBkMode(dc, TRANSPARENT);
+        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return true;
+    }
+    return false;
+}
+
+void CKeypadDlg::SetBackground(Color color)
+{
+    if (backgroundBrush_ != nullptr)
+        DeleteObject(backgroundBrush_);
+    backgroundBrush_ = CreateSolidBrush(UsableColor(color));
+}
+
+CCalcButton* CKeypadDlg::Key(int id) const
+{
+    return controls_.Key(Item(id));
+}
+
+CCalcPanel* CKeypadDlg::Panel(int id) const
+{
+    return controls_.Panel(Item(id));
+}
+
+void CKeypadDlg::ShowHelp()
+{
+    ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+}
+
+void CKeypadDlg::ApplyTips()
+{
+    SetSystemMenuCheck(Handle(), options_->bShowTips, IDM_SHOW_TIPS);
+    tooltips_.Activate(options_->bShowTips != 0);
+    OnTipsChanged();
+}
+
+void CKeypadDlg::ApplySoftButtons()
+{
+    // The Styled edition's keys are the system's push buttons: nothing of theirs is painted.
+    if (!IsClassic())
+        return;
+    controls_.ForEachKey([this](CCalcButton& key) { key.SetSoft(options_->bSoftButtons != 0); });
+}
+
+void CKeypadDlg::ApplyOnTop()
+{
+    SetWindowPos(Handle(), options_->bOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CKeypadDlg::RedrawAll()
+{
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
