@@ -11,8 +11,8 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 out=${1:-$here/classic/tallyra.ico}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=icon_file.sh
+source "$here/icon_file.sh"
 
 outline='#3a4350'
 body='#dde1e7'
@@ -92,9 +92,4 @@ draw_icon() {
     convert -size "${n}x${n}" xc:none "$aa" "${d[@]}" -define png:color-type=6 "$file"
 }
 
-for n in 16 32 48; do
-    draw_icon "$n" "$work/icon$n.png"
-done
-# BMP entries with an alpha channel (32 bits per pixel), the form every Windows version reads.
-convert "$work/icon16.png" "$work/icon32.png" "$work/icon48.png" "$out"
-echo "wrote $out"
+write_icon "$out"
