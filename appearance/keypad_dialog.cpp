@@ -163,11 +163,18 @@ CKeypadDlg::Backdrop CKeypadDlg::BackdropOf(int id, UINT message) const
 
 bool CKeypadDlg::OnControlColor(HDC dc, HWND control, UINT message, LRESULT& result)
 {
+    const Backdrop backdrop = BackdropOf(control == Handle() ? 0 : GetDlgCtrlID(control), message);
+    if (backdrop == Backdrop::EditBox) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        return true;
+    }
     if (backgroundBrush_ == nullptr)
         return false;
-    const int id = control == Handle() ? 0 : GetDlgCtrlID(control);
-    switch (BackdropOf(id, message)) {
-    case Backdrop::System: return false;
+    switch (backdrop) {
+    case Backdrop::System:
+    case Backdrop::EditBox: return false;
     case Backdrop::Window: result = reinterpret_cast<LRESULT>(backgroundBrush_); return true;
     case Backdrop::OnWindow:
         SetBkMode(dc, TRANSPARENT);

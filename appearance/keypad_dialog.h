@@ -100,6 +100,7 @@ protected:
         Window,    // the window's background brush
         OnWindow,  // transparent text on the window's background brush
         Clear,     // transparent text and no background: the window's shows through
+        EditBox,   // window text on the window colour, as an ordinary edit box
     };
     virtual Backdrop BackdropOf(int id, UINT message) const;
     // The window's background colour; the caller invalidates what needs painting.

@@ -1,6 +1,10 @@
 # shellcheck shell=bash
-# Sourced by the icon scripts, after they define draw_icon SIZE FILE (one PNG of that size):
-# write_icon OUT draws the 16, 32 and 48 pixel images and writes them to the .ico file OUT.
+# Sourced first by the icon scripts: strict mode, and `here`, the resources folder. Once a
+# script has defined draw_icon SIZE FILE (one PNG of that size), write_icon OUT draws the 16,
+# 32 and 48 pixel images and writes them to the .ico file OUT.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
 write_icon() {
     local out=$1 work n
     work=$(mktemp -d)

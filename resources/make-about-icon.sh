@@ -8,12 +8,9 @@
 # blue, magenta), fading in three steps toward the oldest position, and a few coloured
 # pixels for stars. Lines are drawn without anti-aliasing, one pixel wide, as the emblem
 # draws them; each size is drawn on its own pixel grid rather than scaled.
-set -euo pipefail
-
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-out=${1:-$here/classic/about.ico}
 # shellcheck source=icon_file.sh
-source "$here/icon_file.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/icon_file.sh"
+out=${1:-$here/classic/about.ico}
 
 edge='#5a5f66'
 tile='#000000'

@@ -7,12 +7,9 @@
 # caption colours: green memory keys on the left, blue digits in the middle, red operators on
 # the right. Each size is drawn on its own pixel grid rather than scaled, so that the 16-pixel
 # image stays sharp.
-set -euo pipefail
-
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-out=${1:-$here/classic/tallyra.ico}
 # shellcheck source=icon_file.sh
-source "$here/icon_file.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/icon_file.sh"
+out=${1:-$here/classic/tallyra.ico}
 
 outline='#3a4350'
 body='#dde1e7'

@@ -57,6 +57,9 @@ void CCalcDlg::RepaintDialogBackground(Color color)
 
 CKeypadDlg::Backdrop CCalcDlg::BackdropOf(int id, UINT message) const
 {
+    // The precision number always reads as an ordinary edit box.
+    if (id == IDC_PRECISION_EDIT)
+        return Backdrop::EditBox;
     if (settings_.colors.bSystemBackgrounds)
         return Backdrop::System;
     if (id >= IDC_RADIO_X_UP && id <= IDC_CHECK_INTEGER_INPUT)

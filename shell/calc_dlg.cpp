@@ -133,26 +133,8 @@ bool CCalcDlg::OnKeyClicked(int id)
 
 bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        if (reinterpret_cast<HWND>(lParam) == Item(IDC_PRECISION_EDIT)) {
-            // The precision number always reads as an ordinary edit box.
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-            return true;
-        }
-        break;
-    case WM_ACTIVATEAPP:
-        if (wParam)
-            SetNumLock();
-        return false;
-    default: break;
-    }
+    if (message == WM_ACTIVATEAPP && wParam)
+        SetNumLock();
     return CKeypadDlg::OnMessage(message, wParam, lParam, result);
 }
 
