@@ -121,27 +121,20 @@ void CLinkButton::PlaceCaption(HDC dc, const char* caption, int length, const RE
 {
     RECT text = {0, 0, 0, 0};
     DrawTextA(dc, caption, length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-    const LONG textWidth = text.right - text.left;
-    const LONG textHeight = text.bottom - text.top;
-    const LONG itemWidth = item.right - item.left;
-    const LONG itemHeight = item.bottom - item.top;
-
-    RECT placed = {item.left, item.top, item.left + textWidth, item.top + textHeight};
-    if ((format_ & DT_RIGHT) != 0) {
-        placed.left = item.left + itemWidth - textWidth;
-        placed.right = item.left + itemWidth;
-    } else if ((format_ & DT_CENTER) != 0) {
-        placed.left = item.left + (itemWidth - textWidth) / 2;
-        placed.right = placed.left + textWidth;
-    }
-    if ((format_ & DT_BOTTOM) != 0) {
-        placed.top = item.top + itemHeight - textHeight;
-        placed.bottom = item.top + itemHeight;
-    } else if ((format_ & DT_VCENTER) != 0) {
-        placed.top = item.top + (itemHeight - textHeight) / 2;
-        placed.bottom = placed.top + textHeight;
-    }
-    caption_ = placed;
+    // Where a caption of `size` starts in [from, to): at the near edge, at the far one or centred.
+    const auto start = [](LONG from, LONG to, LONG size, bool atEnd, bool centred) {
+        if (atEnd)
+            return to - size;
+        return centred ? from + (to - from - size) / 2 : from;
+    };
+    const LONG width = text.right - text.left;
+    const LONG height = text.bottom - text.top;
+    caption_.left =
+        start(item.left, item.right, width, (format_ & DT_RIGHT) != 0, (format_ & DT_CENTER) != 0);
+    caption_.top =
+        start(item.top, item.bottom, height, (format_ & DT_BOTTOM) != 0, (format_ & DT_VCENTER) != 0);
+    caption_.right = caption_.left + width;
+    caption_.bottom = caption_.top + height;
 }
 
 void CLinkButton::DrawItem(const DRAWITEMSTRUCT& item)

@@ -55,56 +55,55 @@ unsigned LoanEntry::SelectedPanel() const
     }
 }
 
+template <typename Edit> void LoanEntry::EditSelected(Edit edit)
+{
+    // The rate's "%" stays last: the keypad edits what stands in front of it.
+    std::string& text = SelectedText();
+    const bool rate = selected_ == LoanField::Rate;
+    if (rate)
+        RemovePercent(text);
+    edit(text);
+    if (rate)
+        text += '%';
+    RefreshLoan(SelectedPanel());
+}
+
 void LoanEntry::AddDigit(char digit)
 {
     if (digit < '0' || digit > '9')
         return;
-    std::string& text = SelectedText();
-    const bool rate = selected_ == LoanField::Rate;
     // Both taken with the rate's "%" still on: that leaves the amount two digits after the
     // separator and the rate one.
-    const size_t point = text.find(Separator());
-    const size_t length = text.size();
-    if (rate)
-        RemovePercent(text);
-    if (point == std::string::npos || point + 3 != length) {
-        if (text == "0")
-            text.clear();
-        text += digit;
-    }
-    if (rate)
-        text += '%';
-    RefreshLoan(SelectedPanel());
+    const std::string& shown = SelectedText();
+    const size_t point = shown.find(Separator());
+    const size_t length = shown.size();
+    EditSelected([&](std::string& text) {
+        if (point == std::string::npos || point + 3 != length) {
+            if (text == "0")
+                text.clear();
+            text += digit;
+        }
+    });
 }
 
 void LoanEntry::AddSeparator()
 {
-    std::string& text = SelectedText();
-    const bool rate = selected_ == LoanField::Rate;
-    if (rate)
-        RemovePercent(text);
-    // A term is a whole number of months.
-    if (selected_ != LoanField::Term && text.find(Separator()) == std::string::npos) {
-        if (text.empty())
-            text = "0";
-        text += Separator();
-    }
-    if (rate)
-        text += '%';
-    RefreshLoan(SelectedPanel());
+    EditSelected([this](std::string& text) {
+        // A term is a whole number of months.
+        if (selected_ != LoanField::Term && text.find(Separator()) == std::string::npos) {
+            if (text.empty())
+                text = "0";
+            text += Separator();
+        }
+    });
 }
 
 void LoanEntry::DeleteLast()
 {
-    std::string& text = SelectedText();
-    const bool rate = selected_ == LoanField::Rate;
-    if (rate)
-        RemovePercent(text);
-    if (!text.empty())
-        text.pop_back();
-    if (rate)
-        text += '%';
-    RefreshLoan(SelectedPanel());
+    EditSelected([](std::string& text) {
+        if (!text.empty())
+            text.pop_back();
+    });
 }
 
 void LoanEntry::ClearField()

@@ -75,6 +75,8 @@ public:
 private:
     std::string& SelectedText();
     unsigned SelectedPanel() const;
+    // Edits the selected text with its rate "%" taken off, then shows it.
+    template <typename Edit> void EditSelected(Edit edit);
     void FormatResult();
 
     ILoanView& view_;
