@@ -43,29 +43,24 @@ void CChColorExtDlg::OnInitDialog()
 
 bool CChColorExtDlg::OnCommand(int id, int code)
 {
+    // Each control acts on one notification only: a selection change or a click.
+    const int acted = id == IDC_COLOR_GROUPS       ? CBN_SELCHANGE
+                      : id == IDC_COLOR_CATEGORIES ? LBN_SELCHANGE
+                                                   : BN_CLICKED;
+    if (code != acted)
+        return false;
     switch (id) {
     case IDC_COLOR_GROUPS:
-        if (code != CBN_SELCHANGE)
-            return false;
         remembered_.Remember(static_cast<size_t>(currentGroup_), currentCategory_);
         if (ReadControls())
             FillList();
         return true;
     case IDC_COLOR_CATEGORIES:
-        if (code != LBN_SELCHANGE)
-            return false;
-        if (ReadControls())
-            SelectCurrentCategory();
-        return true;
     case IDC_COLOR_BACKGROUND:
-        if (code != BN_CLICKED)
-            return false;
         if (ReadControls())
             SelectCurrentCategory();
         return true;
     case IDC_COLOR_SYSTEM_BACKGROUND:
-        if (code != BN_CLICKED)
-            return false;
         if (!ReadControls())
             return true;
         StoreColor(lastColor_);
@@ -73,18 +68,12 @@ bool CChColorExtDlg::OnCommand(int id, int code)
         SelectCurrentCategory();
         return true;
     case IDC_COLOR_DEFAULT:
-        if (code != BN_CLICKED)
-            return false;
         defaultRequested_ = true;
         StoreColor(lastColor_);
         NotifyChange();           // the window restores every default and repaints all
         SelectCurrentCategory();  // the chooser shows the category's default
         return true;
-    case IDC_COLOR_FOLD:
-        if (code != BN_CLICKED)
-            return false;
-        SetUnfolded(!unfolded_);
-        return true;
+    case IDC_COLOR_FOLD: SetUnfolded(!unfolded_); return true;
     default: return false;
     }
 }
