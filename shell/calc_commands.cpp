@@ -53,11 +53,6 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
     };
 }
 
-void CCalcDlg::SetMenuCheck(int32_t flag, UINT command)
-{
-    SetSystemMenuCheck(Handle(), flag, command);
-}
-
 void CCalcDlg::StartLoanCalculator()
 {
     // The loan window always opens in the calculator's colours: they go into its stored

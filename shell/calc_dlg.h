@@ -58,8 +58,6 @@ protected:
     // Pastes the clipboard, and copies the result after it when asked. A paste types up to
     // thousands of characters; the window shows only the state after the last one.
     void Paste(bool copyAfter);
-    // Checks or unchecks a system-menu item.
-    void SetMenuCheck(int32_t flag, UINT command);
 
     CalcSettings settings_;
     CalcEngineExt engine_;

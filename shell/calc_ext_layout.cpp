@@ -44,5 +44,5 @@ void CCalcExtDlg::ApplyPrecisionControl()
         MoveWindow(panel, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     }
     engine_.RefreshDisplay(true);
-    SetMenuCheck(settings_.bShowPrecision, IDM_PRECISION_CONTROL);
+    UpdateChecks();  // Ctrl+D comes here without the menu
 }
