@@ -6,7 +6,6 @@
 #include "command_ids.h"
 #include "loan_settings.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
 
 std::vector<OptionRow> CCalcExtDlg::MenuRows()
 {
