@@ -60,6 +60,8 @@ protected:
     void LoadOperands();
     void PushAndRepaint(std::initializer_list<int> ids);
     void PressIfEnabled(int id);
+    // Types a digit into the text being entered, which starts afresh with the first digit.
+    void TypeInto(std::string& text, char digit);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
 
     CalcState state_;

@@ -6,19 +6,24 @@ CalcEngine::CalcEngine(ICalcView& view, IClipboard& clipboard, EngineOptions& op
 {
 }
 
+void CalcEngine::TypeInto(std::string& text, char digit)
+{
+    // A lone "0" is replaced, so leading zeros never pile up; "0." and "-0" are kept.
+    if (state_.bEntering && text != "0")
+        text += digit;
+    else
+        text.assign(1, digit);
+    state_.bFreshOperand = true;
+    state_.bEntering = true;
+}
+
 void CalcEngine::PressDigit(int id)
 {
     if (id < IDC_KEY_DIGIT0 || id > IDC_KEY_DIGIT9)
         return;
     PrepareOperands();
     const char digit = static_cast<char>('0' + (id - IDC_KEY_DIGIT0));
-    // A lone "0" is replaced, so leading zeros never pile up; "0." and "-0" are kept.
-    if (state_.bEntering && state_.strCurrent != "0")
-        state_.strCurrent += digit;
-    else
-        state_.strCurrent.assign(1, digit);
-    state_.bFreshOperand = true;
-    state_.bEntering = true;
+    TypeInto(state_.strCurrent, digit);
     RefreshDisplay(true);
 }
 

@@ -13,12 +13,7 @@ void CalcEngineExt::PressDigit(int id)
     if (digit < 0 || digit >= s.nRadix)
         return;
     const char c = static_cast<char>(digit < 10 ? '0' + digit : 'A' + (digit - 10));
-    if (s.bEntering && s.strInteger != "0")
-        s.strInteger += c;
-    else
-        s.strInteger.assign(1, c);
-    s.bFreshOperand = true;
-    s.bEntering = true;
+    TypeInto(s.strInteger, c);
     s.bIntegerEdited = true;
     RefreshDisplay(true);
 }

@@ -64,6 +64,13 @@ bool CalcEngine::OnCharKey(int ch, Modifiers)
 
 bool CalcEngine::OnKeyPress(int key, Modifiers mods)
 {
+    // The Styled edition clears the memory with Ctrl or Shift and Backspace.
+    if ((mods.ctrl || mods.shift) && key == vk::Back) {
+        if (edition_ != Edition::Styled)
+            return false;
+        MemoryKey(IDC_KEY_MC);
+        return true;
+    }
     // Ctrl takes precedence over Shift: with both held, only the Ctrl rows apply.
     if (mods.ctrl) {
         switch (key) {
@@ -73,22 +80,12 @@ bool CalcEngine::OnKeyPress(int key, Modifiers mods)
         case 'M': MemoryKey(IDC_KEY_MS); return true;
         case 'O': ToggleActiveRegister(); return true;
         case 'R': MemoryKey(IDC_KEY_MR); return true;
-        case vk::Back:
-            if (edition_ != Edition::Styled)
-                return false;
-            MemoryKey(IDC_KEY_MC);
-            return true;
         default: return false;
         }
     }
     if (mods.shift) {
         switch (key) {
         case vk::Delete: ClearKey(IDC_CLEAR_BOTH); return true;
-        case vk::Back:
-            if (edition_ != Edition::Styled)
-                return false;
-            MemoryKey(IDC_KEY_MC);
-            return true;
         default: return false;
         }
     }
