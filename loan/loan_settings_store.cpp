@@ -1,14 +1,19 @@
 #include "loan_settings.h"
-#include "registry_values.h"
+#include "settings_record.h"
 
 namespace {
 
 // A text of this many bytes or more, terminating zero included, is not taken.
 constexpr size_t kTextCapacity = 64;
 
-bool HasKeyStyleOptions(Edition edition)
+// The keypad edits the rate in front of its "%" and takes that character off first, so a
+// stored rate without one would lose a digit on the next key. A rate that its "%" would make
+// too long to be read again is not taken.
+bool EndsWithPercent(std::string& rate)
 {
-    return edition == Edition::Classic;
+    if (rate.empty() || rate.back() != '%')
+        rate += '%';
+    return rate.size() + 1 < kTextCapacity;
 }
 
 }  // namespace
@@ -37,67 +42,33 @@ const char* LoanSettingsKey(Edition edition)
                                       : "Software\\Brimwold\\Loan Calculator\\Classic";
 }
 
+namespace {
+
+// The loan window's record, value by value in the order it is written; `Settings` is const
+// for saving.
+template <typename Walk, typename Settings> void WalkRecord(Walk& w, Edition edition, Settings& s)
+{
+    w.Words("Colors", s.crLoanColors, kLoanColorCount);
+    w.Flag("System Backgrounds", s.bSystemBackgrounds);
+    w.Flag("Exit by Escape", s.bExitByEscape);
+    w.Flag("Clear by Escape", s.bClearByEscape);
+    WalkWindowOptions(
+        w, edition == Edition::Classic, s, [] {}, [&] { w.Flag("Comma Point", s.bCommaPoint); });
+    w.Text("Amount", s.strAmount, kTextCapacity);
+    w.Text("Months", s.strMonths, kTextCapacity);
+    w.Text("Percent", s.strPercent, kTextCapacity, EndsWithPercent);
+}
+
+}  // namespace
+
 void SaveLoanSettings(IRegistry& registry, Edition edition, const LoanSettings& settings)
 {
-    std::unique_ptr<IRegistryKey> key = registry.Create(LoanSettingsKey(edition));
-    if (!key)
-        return;
-    IRegistryKey& k = *key;
-    WriteWords(k, "Colors", settings.crLoanColors, kLoanColorCount);
-    WriteFlag(k, "System Backgrounds", settings.bSystemBackgrounds);
-    WriteFlag(k, "Exit by Escape", settings.bExitByEscape);
-    WriteFlag(k, "Clear by Escape", settings.bClearByEscape);
-    WriteFlag(k, "Show Tips", settings.bShowTips);
-    if (HasKeyStyleOptions(edition))
-        WriteFlag(k, "Soft Btns", settings.bSoftButtons);
-    WriteFlag(k, "Run Multiple", settings.bRunMultiple);
-    WriteFlag(k, "Big Font", settings.bBigFont);
-    WriteFlag(k, "Bold Result", settings.bBoldResult);
-    if (HasKeyStyleOptions(edition))
-        WriteFlag(k, "Bold Button", settings.bBoldButton);
-    WriteFlag(k, "Comma Point", settings.bCommaPoint);
-    WriteFlag(k, "On Top", settings.bOnTop);
-    const int32_t position[2] = {settings.nPosX, settings.nPosY};
-    WriteWords(k, "x,y", position, 2);
-    WriteText(k, "Amount", settings.strAmount);
-    WriteText(k, "Months", settings.strMonths);
-    WriteText(k, "Percent", settings.strPercent);
+    WalkKey<RecordWriter>(registry.Create(LoanSettingsKey(edition)),
+                          [&](RecordWriter& w) { WalkRecord(w, edition, settings); });
 }
 
 void LoadLoanSettings(IRegistry& registry, Edition edition, LoanSettings& settings)
 {
-    std::unique_ptr<IRegistryKey> key = registry.Open(LoanSettingsKey(edition));
-    if (!key)
-        return;
-    IRegistryKey& k = *key;
-    ReadWords(k, "Colors", settings.crLoanColors, kLoanColorCount);
-    ReadFlag(k, "Exit by Escape", settings.bExitByEscape);
-    ReadFlag(k, "Clear by Escape", settings.bClearByEscape);
-    ReadFlag(k, "System Backgrounds", settings.bSystemBackgrounds);
-    ReadFlag(k, "Show Tips", settings.bShowTips);
-    if (HasKeyStyleOptions(edition))
-        ReadFlag(k, "Soft Btns", settings.bSoftButtons);
-    ReadFlag(k, "Run Multiple", settings.bRunMultiple);
-    ReadFlag(k, "Big Font", settings.bBigFont);
-    ReadFlag(k, "Bold Result", settings.bBoldResult);
-    if (HasKeyStyleOptions(edition))
-        ReadFlag(k, "Bold Button", settings.bBoldButton);
-    ReadFlag(k, "Comma Point", settings.bCommaPoint);
-    ReadFlag(k, "On Top", settings.bOnTop);
-    int32_t position[2] = {settings.nPosX, settings.nPosY};
-    ReadWords(k, "x,y", position, 2);
-    settings.nPosX = position[0];
-    settings.nPosY = position[1];
-    ReadText(k, "Amount", settings.strAmount, kTextCapacity);
-    ReadText(k, "Months", settings.strMonths, kTextCapacity);
-    // The keypad edits the rate in front of its "%" and takes that character off first, so
-    // a stored rate without one would lose a digit on the next key. A rate that its "%" would
-    // make too long to be read again is not taken.
-    std::string percent;
-    if (ReadText(k, "Percent", percent, kTextCapacity)) {
-        if (percent.empty() || percent.back() != '%')
-            percent += '%';
-        if (percent.size() + 1 < kTextCapacity)
-            settings.strPercent = percent;
-    }
+    WalkKey<RecordReader>(registry.Open(LoanSettingsKey(edition)),
+                          [&](RecordReader& r) { WalkRecord(r, edition, settings); });
 }

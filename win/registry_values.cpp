@@ -30,13 +30,6 @@ void ReadFlag(IRegistryKey& key, const char* name, uint8_t& flag)
         flag = byte != 0 ? 1 : 0;
 }
 
-void ReadFlag(IRegistryKey& key, const char* name, int32_t& flag)
-{
-    uint8_t byte = static_cast<uint8_t>(flag);
-    if (ReadRaw(key, name, &byte, 1) == 1)
-        flag = byte != 0 ? 1 : 0;
-}
-
 void PutWord(uint8_t* bytes, uint32_t value)
 {
     for (int i = 0; i < 4; ++i)

@@ -16,8 +16,6 @@ int ReadRaw(IRegistryKey& key, const char* name, void* field, size_t fieldSize);
 
 // A one-byte flag: any non-zero byte is on. The field holds 0 or 1 afterwards.
 void ReadFlag(IRegistryKey& key, const char* name, uint8_t& flag);
-// A flag the program keeps as a 32-bit integer; the stored byte is its low byte.
-void ReadFlag(IRegistryKey& key, const char* name, int32_t& flag);
 
 // Little-endian 32-bit words: colour tables, positions, counters.
 void ReadWords(IRegistryKey& key, const char* name, uint32_t* words, size_t count);
