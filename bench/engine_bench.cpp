@@ -25,7 +25,6 @@ public:
     void RepaintControl(int) override {}
     void EnableKey(int, bool) override {}
     bool IsKeyEnabled(int) override { return true; }
-    std::string KeyCaption(int) override { return "sin"; }
     void SetPrecisionRange(int, int) override {}
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}

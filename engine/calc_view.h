@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "calc_state.h"
 
 // What the window's controls hold, read back before each key: the radio groups as indices
@@ -28,7 +26,6 @@ public:
 
     virtual void EnableKey(int id, bool enabled) = 0;
     virtual bool IsKeyEnabled(int id) = 0;
-    virtual std::string KeyCaption(int id) = 0;
 
     // The precision spin range, and the two system-menu entries that show the model.
     virtual void SetPrecisionRange(int lowest, int highest) = 0;

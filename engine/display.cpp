@@ -1,5 +1,6 @@
 // Reading the window's selections before a key and rebuilding the display after it.
 #include "calc_engine.h"
+#include "key_captions.h"
 #include "number_text.h"
 #include "state_rules.h"
 
@@ -38,12 +39,11 @@ void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
 
 void CalcEngine::ShowLastOp()
 {
-    static const char* const kLabels[] = {"/", "*", "-", "+", "%", "=", "sqrt", "1/x"};
     const int op = state_.nLastOp;
     if (op <= CALC_OP_CONTINUE)
         state_.strLastOp.clear();
     else if (op >= IDC_KEY_DIVIDE && op <= IDC_KEY_RECIPROCAL)
-        state_.strLastOp = kLabels[op - IDC_KEY_DIVIDE];
+        state_.strLastOp = KeyCaption(op);
 }
 
 void CalcEngine::RefreshDisplay(bool redraw)

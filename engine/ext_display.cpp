@@ -1,6 +1,7 @@
 // The extended view's refresh: the integer view, the inactive register and the enabled
 // states of the function and digit keys.
 #include "calc_engine_ext.h"
+#include "key_captions.h"
 #include "number_text.h"
 #include "radix_text.h"
 #include "state_rules.h"
@@ -54,7 +55,7 @@ void CalcEngineExt::ShowLastOp()
 {
     CalcEngine::ShowLastOp();
     if (state_.nLastOp >= IDC_KEY_LN && state_.nLastOp <= IDC_KEY_ATAN)
-        state_.strLastOp = view_.KeyCaption(state_.nLastOp);
+        state_.strLastOp = KeyCaption(state_.nLastOp);
 }
 
 void CalcEngineExt::RefreshKeys()

@@ -20,7 +20,8 @@ namespace {
 // The longest text printf gives for one double in a display format: "%.8f" of -DBL_MAX has a
 // sign, 309 digits, the point and kMaxAfter decimals.
 constexpr size_t kMaxNumberText = 1 + 309 + 1 + kMaxAfter;
-// The real window reads a key caption into 32 bytes.
+// The last-operation panel shows at most a key caption, which the real window's panel holds
+// in 32 bytes.
 constexpr size_t kMaxCaption = 31;
 // A paste of kMaxPastedChars characters is that many keys with their refreshes, 40 ms and
 // more here. Inputs full of them run at a tenth of the speed and find less, so a repeated

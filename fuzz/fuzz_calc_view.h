@@ -49,14 +49,6 @@ public:
         return enabled_[id - kFirstId];
     }
 
-    std::string KeyCaption(int id) override
-    {
-        static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
-                                                "sin", "cos", "tan", "asin", "acos", "atan"};
-        FUZZ_CHECK(id >= IDC_KEY_LN && id <= IDC_KEY_ATAN, "caption of key " + std::to_string(id));
-        return kCaptions[id - IDC_KEY_LN];
-    }
-
     void SetPrecisionRange(int lowest, int highest) override
     {
         rangeLow = lowest;

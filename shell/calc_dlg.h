@@ -39,7 +39,6 @@ public:
     void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
     bool IsKeyEnabled(int id) override;
-    std::string KeyCaption(int id) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override;

@@ -165,13 +165,6 @@ bool CCalcDlg::IsKeyEnabled(int id)
     return control != nullptr && IsWindowEnabled(control) != FALSE;
 }
 
-std::string CCalcDlg::KeyCaption(int id)
-{
-    char caption[32];
-    const UINT length = GetDlgItemTextA(Handle(), id, caption, sizeof caption);
-    return std::string(caption, length);
-}
-
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)
 {
     SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);

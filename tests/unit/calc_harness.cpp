@@ -17,15 +17,6 @@ bool FakeCalcView::IsKeyEnabled(int id)
     return it == enabled.end() || it->second;
 }
 
-std::string FakeCalcView::KeyCaption(int id)
-{
-    static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
-                                            "sin", "cos", "tan", "asin", "acos", "atan"};
-    if (id >= IDC_KEY_LN && id <= IDC_KEY_ATAN)
-        return kCaptions[id - IDC_KEY_LN];
-    return std::string();
-}
-
 void FakeCalcView::SetPrecisionRange(int lowest, int highest)
 {
     rangeLow = lowest;

@@ -24,7 +24,6 @@ public:
     void RepaintControl(int id) override { repainted.push_back(id); }
     void EnableKey(int id, bool on) override { enabled[id] = on; }
     bool IsKeyEnabled(int id) override;
-    std::string KeyCaption(int id) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
