@@ -24,7 +24,6 @@ public:
     }
     void RepaintControl(int) override {}
     void EnableKey(int, bool) override {}
-    bool IsKeyEnabled(int) override { return true; }
     void SetPrecisionRange(int, int) override {}
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}

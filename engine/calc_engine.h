@@ -1,5 +1,6 @@
 #pragma once
 #include <initializer_list>
+#include <set>
 #include <string>
 
 #include "calc_state.h"
@@ -23,6 +24,9 @@ public:
     CalcState& State() { return state_; }
     const CalcState& State() const { return state_; }
     Edition GetEdition() const { return edition_; }
+
+    // Whether a key is enabled, as the last refresh left it.
+    bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
 
     // Typing and display.
     virtual void PrepareOperands();
@@ -59,6 +63,8 @@ protected:
     // Copies the active register into the up window and chooses the argument x.
     void LoadOperands();
     void PushAndRepaint(std::initializer_list<int> ids);
+    // Tells the window about the key only when its state changes.
+    void SetKeyEnabled(int id, bool enabled);
     void PressIfEnabled(int id);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
 
@@ -67,4 +73,7 @@ protected:
     IClipboard& clipboard_;
     EngineOptions& options_;
     const Edition edition_;
+
+private:
+    std::set<int> disabledKeys_;
 };

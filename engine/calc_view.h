@@ -24,8 +24,8 @@ public:
     virtual void PushState(const CalcState& state) = 0;
     virtual void RepaintControl(int id) = 0;
 
+    // Called only when the key's state changes; a key never named is enabled.
     virtual void EnableKey(int id, bool enabled) = 0;
-    virtual bool IsKeyEnabled(int id) = 0;
 
     // The precision spin range, and the two system-menu entries that show the model.
     virtual void SetPrecisionRange(int lowest, int highest) = 0;

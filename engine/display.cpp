@@ -37,6 +37,17 @@ void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
         view_.RepaintControl(id);
 }
 
+void CalcEngine::SetKeyEnabled(int id, bool enabled)
+{
+    if (KeyEnabled(id) == enabled)
+        return;
+    if (enabled)
+        disabledKeys_.erase(id);
+    else
+        disabledKeys_.insert(id);
+    view_.EnableKey(id, enabled);
+}
+
 void CalcEngine::ShowLastOp()
 {
     const int op = state_.nLastOp;
@@ -87,6 +98,6 @@ void CalcEngine::RefreshKeys()
 {
     PrepareOperands();
     const double x = state_.dX;
-    view_.EnableKey(IDC_KEY_RECIPROCAL, x != 0.0);
-    view_.EnableKey(IDC_KEY_SQRT, x > 0.0);
+    SetKeyEnabled(IDC_KEY_RECIPROCAL, x != 0.0);
+    SetKeyEnabled(IDC_KEY_SQRT, x > 0.0);
 }

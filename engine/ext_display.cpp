@@ -63,12 +63,12 @@ void CalcEngineExt::RefreshKeys()
     CalcEngine::RefreshKeys();
     const CalcState& s = state_;
     const double x = s.dX;
-    view_.EnableKey(IDC_KEY_LN, x > 0.0);
-    view_.EnableKey(IDC_KEY_LOG, x > 0.0);
-    view_.EnableKey(IDC_KEY_ASIN, x >= -1.0 && x <= 1.0);
-    view_.EnableKey(IDC_KEY_ACOS, x >= -1.0 && x <= 1.0);
+    SetKeyEnabled(IDC_KEY_LN, x > 0.0);
+    SetKeyEnabled(IDC_KEY_LOG, x > 0.0);
+    SetKeyEnabled(IDC_KEY_ASIN, x >= -1.0 && x <= 1.0);
+    SetKeyEnabled(IDC_KEY_ACOS, x >= -1.0 && x <= 1.0);
 
     const int digits = s.bIntegerInput ? s.nRadix : 10;
     for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_HEX_F; ++id)
-        view_.EnableKey(id, id - IDC_KEY_DIGIT0 < digits);
+        SetKeyEnabled(id, id - IDC_KEY_DIGIT0 < digits);
 }

@@ -3,7 +3,7 @@
 
 void CalcEngine::PressIfEnabled(int id)
 {
-    if (view_.IsKeyEnabled(id))
+    if (KeyEnabled(id))
         PressOperation(id);
 }
 

@@ -38,7 +38,6 @@ public:
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
-    bool IsKeyEnabled(int id) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override;

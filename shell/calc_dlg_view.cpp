@@ -154,17 +154,6 @@ void CCalcDlg::EnableKey(int id, bool enabled)
         EnableWindow(control, enabled ? TRUE : FALSE);
 }
 
-bool CCalcDlg::IsKeyEnabled(int id)
-{
-    if (deferring_) {
-        const auto it = deferredEnables_.find(id);
-        if (it != deferredEnables_.end())
-            return it->second;
-    }
-    HWND control = Item(id);
-    return control != nullptr && IsWindowEnabled(control) != FALSE;
-}
-
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)
 {
     SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);

@@ -11,10 +11,16 @@ void FakeCalcView::PushState(const CalcState& state)
     ++pushes;
 }
 
-bool FakeCalcView::IsKeyEnabled(int id)
+bool FakeCalcView::IsKeyEnabled(int id) const
 {
     auto it = enabled.find(id);
     return it == enabled.end() || it->second;
+}
+
+void FakeCalcView::EnableKey(int id, bool on)
+{
+    enabled[id] = on;
+    ++enableCalls;
 }
 
 void FakeCalcView::SetPrecisionRange(int lowest, int highest)

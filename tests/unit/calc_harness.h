@@ -26,7 +26,7 @@ public:
     const std::string& Other() const { return view.shown.strOther; }
     const std::string& LastOp() const { return view.shown.strLastOp; }
     const CalcState& S() const { return engine.State(); }
-    bool Enabled(int id) { return view.IsKeyEnabled(id); }
+    bool Enabled(int id) const { return view.IsKeyEnabled(id); }
 
     // A user's click on a selector: moves the radio or ticks the box, then the key's action.
     void SelectBase(int nBase);

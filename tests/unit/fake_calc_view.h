@@ -22,8 +22,9 @@ public:
     ControlSelections ReadSelections() override { return controls; }
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override { repainted.push_back(id); }
-    void EnableKey(int id, bool on) override { enabled[id] = on; }
-    bool IsKeyEnabled(int id) override;
+    void EnableKey(int id, bool on) override;
+    // What the key shows: enabled unless the engine has disabled it.
+    bool IsKeyEnabled(int id) const;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
@@ -48,4 +49,5 @@ public:
     int saves = 0;
     int endResult = 0;
     int pushes = 0;
+    int enableCalls = 0;
 };
