@@ -12,7 +12,7 @@
 
 // The basic calculator: typing, the four operations with percent, square root and
 // reciprocal, the two registers and the memory keys, and the basic key map. Every key
-// operation reads the window's selections first and refreshes the display last.
+// operation takes the window's selections first and refreshes the display last.
 // CalcEngineExt adds the extended view by overriding the virtual operations.
 class CalcEngine {
 public:
@@ -25,6 +25,9 @@ public:
     const CalcState& State() const { return state_; }
     Edition GetEdition() const { return edition_; }
 
+    // What the window's selectors show now. The window hands them in once before every event
+    // it passes on: the user may have clicked a radio button since the engine last pushed.
+    void TakeSelections(const ControlSelections& shown) { shown_ = shown; }
     // Whether a key is enabled, as the last refresh left it.
     bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
 
@@ -58,10 +61,13 @@ public:
     virtual bool OnKeyRelease(int key, Modifiers mods);
 
 protected:
-    // Reads the radio groups (and, for the extended view, the rest) back from the window.
-    void ReadSelections(bool extended);
+    // Takes the radio groups (and, for the extended view, the rest) from what the window's
+    // selectors show.
+    void ApplySelections(bool extended);
     // Copies the active register into the up window and chooses the argument x.
     void LoadOperands();
+    // Pushes the state; the selectors show it from then on.
+    void Push();
     void PushAndRepaint(std::initializer_list<int> ids);
     // Tells the window about the key only when its state changes.
     void SetKeyEnabled(int id, bool enabled);
@@ -75,5 +81,6 @@ protected:
     const Edition edition_;
 
 private:
+    ControlSelections shown_;
     std::set<int> disabledKeys_;
 };

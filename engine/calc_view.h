@@ -1,9 +1,9 @@
 #pragma once
 #include "calc_state.h"
 
-// What the window's controls hold, read back before each key: the radio groups as indices
-// in their group (-1 when none is checked), the integer-input check box and the number in
-// the precision edit box (-1 when it holds no number).
+// What the window's controls hold, as the window reads them back before every event: the
+// radio groups as indices in their group (-1 when none is checked), the integer-input check
+// box and the number in the precision edit box (-1 when it holds no number).
 struct ControlSelections {
     int nXWindow = 0;
     int nActiveReg = 0;
@@ -13,13 +13,19 @@ struct ControlSelections {
     int nPrecisionEdit = -1;
 };
 
+// What the controls hold once the window has shown `state`.
+inline ControlSelections SelectionsShowing(const CalcState& state)
+{
+    return ControlSelections{state.nXWindow, state.nActiveReg,    state.nBase,
+                             state.nAngle,   state.bIntegerInput, state.nPrecisionEdit};
+}
+
 // The calculator window as the engine sees it. The real window implements it with controls;
 // the unit tests implement it with plain fields.
 class ICalcView {
 public:
     virtual ~ICalcView() = default;
 
-    virtual ControlSelections ReadSelections() = 0;
     // Shows every text, selection, the check box and the precision number of the state.
     virtual void PushState(const CalcState& state) = 0;
     virtual void RepaintControl(int id) = 0;

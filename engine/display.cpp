@@ -1,12 +1,12 @@
-// Reading the window's selections before a key and rebuilding the display after it.
+// Taking the window's selections before a key and rebuilding the display after it.
 #include "calc_engine.h"
 #include "key_captions.h"
 #include "number_text.h"
 #include "state_rules.h"
 
-void CalcEngine::ReadSelections(bool extended)
+void CalcEngine::ApplySelections(bool extended)
 {
-    const ControlSelections read = view_.ReadSelections();
+    const ControlSelections& read = shown_;
     state_.nXWindow = SelectorOr(read.nXWindow, 2, 0);
     state_.nActiveReg = SelectorOr(read.nActiveReg, 2, 0);
     if (!extended)
@@ -26,13 +26,19 @@ void CalcEngine::LoadOperands()
 
 void CalcEngine::PrepareOperands()
 {
-    ReadSelections(false);
+    ApplySelections(false);
     LoadOperands();
+}
+
+void CalcEngine::Push()
+{
+    view_.PushState(state_);
+    shown_ = SelectionsShowing(state_);
 }
 
 void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
 {
-    view_.PushState(state_);
+    Push();
     for (int id : ids)
         view_.RepaintControl(id);
 }

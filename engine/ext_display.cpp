@@ -18,7 +18,7 @@ int RadixOfBase(int nBase)
 
 void CalcEngineExt::PrepareOperands()
 {
-    ReadSelections(true);
+    ApplySelections(true);
     LoadOperands();
     state_.nRadix = RadixOfBase(state_.nBase);
     state_.bIntegerEdited = false;

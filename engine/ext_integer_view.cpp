@@ -41,7 +41,7 @@ void CalcEngineExt::CycleBase(int step)
 {
     CalcState& s = state_;
     s.nBase = (s.nBase + step + 4) % 4;
-    view_.PushState(s);
+    Push();
     s.bKeepXWindow = true;
     PrepareOperands();
     RefreshDisplay(true);

@@ -137,7 +137,7 @@ void CalcEngine::ToggleActiveRegister()
 void CalcEngine::ToggleXWindow()
 {
     state_.nXWindow = 1 - state_.nXWindow;
-    view_.PushState(state_);
+    Push();
     RefreshKeys();
 }
 
@@ -152,7 +152,7 @@ void CalcEngine::SwapWindows()
     s.bFreshOperand = true;
     RefreshDisplay(true);
     s.nXWindow = 0;
-    view_.PushState(s);
+    Push();
     RefreshKeys();
 }
 

@@ -133,15 +133,22 @@ void Restore(FuzzInput& in, CalcState& s, Edition edition)
     SanitizeState(s, edition);
 }
 
+// The engine as the window hands it an event: with what the selectors show read first.
+CalcEngineExt& Event(CalcEngineExt& engine, const FuzzCalcView& view)
+{
+    engine.TakeSelections(view.controls);
+    return engine;
+}
+
 // What the extended window does when it opens (CCalcExtDlg::OnInitDialog).
 void OpenWindow(CalcEngineExt& engine, FuzzCalcView& view, bool extended)
 {
-    engine.RefreshDisplay(true);
-    engine.ToggleInMemory();
+    Event(engine, view).RefreshDisplay(true);
+    Event(engine, view).ToggleInMemory();
     if (!extended)
         view.SetExtendedView(false);
-    engine.RefreshDisplay(true);
-    engine.ApplyPrecision(true, true);
+    Event(engine, view).RefreshDisplay(true);
+    Event(engine, view).ApplyPrecision(true, true);
 }
 
 void Flip(uint8_t& flag)
@@ -181,35 +188,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bool precisionApplied = false;
         switch (in.Byte() % 23) {
         case 0:
-        case 1: engine.OnCharKey(in.Byte(), Mods(in)); break;
-        case 2: engine.OnKeyPress(in.Byte(), Mods(in)); break;
-        case 3: engine.OnKeyRelease(in.Byte(), Mods(in)); break;
+        case 1: Event(engine, view).OnCharKey(in.Byte(), Mods(in)); break;
+        case 2: Event(engine, view).OnKeyPress(in.Byte(), Mods(in)); break;
+        case 3: Event(engine, view).OnKeyRelease(in.Byte(), Mods(in)); break;
         case 4: {
             const int key = in.Byte();
             const Modifiers mods = Mods(in);
-            engine.OnKeyPress(key, mods);
+            Event(engine, view).OnKeyPress(key, mods);
             if (!view.ended)
-                engine.OnKeyRelease(key, mods);
+                Event(engine, view).OnKeyRelease(key, mods);
             break;
         }
         case 5:
-        case 6: engine.OnButton(ButtonId(in)); break;
+        case 6: Event(engine, view).OnButton(ButtonId(in)); break;
         case 7:
             clipboard.text = in.Text(in.Byte());
-            engine.PasteText();
+            Event(engine, view).PasteText();
             break;
         case 8: {
             const bool full = in.Byte() == 0xFF && ++longPastes <= kMaxLongPastes;
             clipboard.text = in.RepeatedText();
             if (!full && clipboard.text.size() > kShortPaste)
                 clipboard.text.resize(kShortPaste);
-            engine.PasteText();
+            Event(engine, view).PasteText();
             break;
         }
         case 9:
             // "Paste and Copy".
             clipboard.text = in.Text(in.Byte());
-            engine.PasteText();
+            Event(engine, view).PasteText();
             engine.CopyValue();
             break;
         case 10: engine.CopyValue(); break;
@@ -218,14 +225,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             // back as any int, -1 for no number.
             const uint8_t pick = in.Byte();
             view.controls.nPrecisionEdit = pick < 200 ? pick - 2 : static_cast<int32_t>(in.Word());
-            engine.OnPrecisionEdited();
+            Event(engine, view).OnPrecisionEdited();
             precisionApplied = true;
             break;
         }
         case 12:
             // "After Point" or "Common Scale" from the menu.
             s.bAfter = in.Bool();
-            engine.ApplyPrecision(true, false);
+            Event(engine, view).ApplyPrecision(true, false);
             precisionApplied = true;
             break;
         case 13: {
@@ -234,19 +241,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             switch (pick % 4) {
             case 0:
                 view.controls.nBase = (pick >> 2) % 4;
-                engine.OnButton(IDC_RADIO_DEC + view.controls.nBase);
+                Event(engine, view).OnButton(IDC_RADIO_DEC + view.controls.nBase);
                 break;
             case 1:
                 view.controls.nAngle = (pick >> 2) % 2;
-                engine.OnButton(IDC_RADIO_DEGREES + view.controls.nAngle);
+                Event(engine, view).OnButton(IDC_RADIO_DEGREES + view.controls.nAngle);
                 break;
             case 2:
                 view.controls.nXWindow = (pick >> 2) % 2;
-                engine.OnButton(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN);
+                Event(engine, view).OnButton(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN);
                 break;
             default:
                 view.controls.bIntegerInput = !view.controls.bIntegerInput;
-                engine.OnButton(IDC_CHECK_INTEGER_INPUT);
+                Event(engine, view).OnButton(IDC_CHECK_INTEGER_INPUT);
                 break;
             }
             break;
@@ -263,7 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 16: engine.ToggleComma(); break;
         case 17:
             Flip(options.bInMemory);
-            engine.ToggleInMemory();
+            Event(engine, view).ToggleInMemory();
             break;
         case 18:
             // The menu keeps the two Escape options exclusive.
@@ -279,8 +286,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         case 19: view.TogglePrecisionControl(); break;
         case 20: clipboard.open = !clipboard.open; break;
-        case 21: engine.CycleBase(in.Bool() ? 1 : -1); break;
-        default: engine.RefreshDisplay(in.Bool()); break;
+        case 21: Event(engine, view).CycleBase(in.Bool() ? 1 : -1); break;
+        default: Event(engine, view).RefreshDisplay(in.Bool()); break;
         }
         CheckState(s, edition, "state");
         CheckState(view.shown, edition, "shown");

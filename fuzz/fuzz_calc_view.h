@@ -2,7 +2,6 @@
 #include <string>
 
 #include "calc_engine_ext.h"
-#include "fake_calc_view.h"
 #include "fuzz_check.h"
 
 // The calculator window for the fuzzer: what tests/unit/fake_calc_view.h does, minus the
@@ -27,8 +26,6 @@ public:
     bool ended = false;
     int rangeLow = -1;
     int rangeHigh = -1;
-
-    ControlSelections ReadSelections() override { return controls; }
 
     void PushState(const CalcState& state) override
     {

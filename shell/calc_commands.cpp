@@ -75,7 +75,7 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
     case IDM_AFTER_POINT:
     case IDM_COMMON_SCALE:
         engine_.State().bAfter = command == IDM_AFTER_POINT;
-        engine_.ApplyPrecision(true, false);
+        EngineForEvent().ApplyPrecision(true, false);
         break;
     case IDM_PRECISION_CONTROL:
         Flip(settings_.bShowPrecision);

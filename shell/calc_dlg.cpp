@@ -107,7 +107,7 @@ void CCalcDlg::ApplyTips()
 void CCalcDlg::ToggleInMemory()
 {
     SetMenuCheck(settings_.engine.bInMemory, IDM_IN_MEMORY_MODE);
-    engine_.ToggleInMemory();
+    EngineForEvent().ToggleInMemory();
 }
 
 void CCalcDlg::ApplyOnTop()
@@ -166,7 +166,7 @@ bool CCalcDlg::OnInitDialog()
                 key->SetUseParentFont(false);
     }
     ready_ = true;
-    engine_.RefreshDisplay(true);
+    EngineForEvent().RefreshDisplay(true);
     return false;  // the window takes the focus itself once it is shown
 }
 
@@ -203,7 +203,7 @@ bool CCalcDlg::OnCommand(int id, int code, HWND control)
         settings_.bShowTips = IsDlgButtonChecked(Handle(), IDC_KEY_TIPS) == BST_CHECKED ? 1 : 0;
         ApplyTips();
     } else {
-        engine_.OnButton(id);
+        EngineForEvent().OnButton(id);
     }
     if (GetFocus() != Handle() && !Ending())
         SetFocus(Handle());
@@ -280,10 +280,11 @@ bool CCalcDlg::OnKeyMessage(UINT message, WPARAM wParam)
         ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
         return true;
     }
+    CalcEngineExt& engine = EngineForEvent();
     switch (message) {
-    case WM_KEYDOWN: return engine_.OnKeyPress(key, mods);
-    case WM_KEYUP: return engine_.OnKeyRelease(key, mods);
-    default: return engine_.OnCharKey(key & 0xFF, mods);
+    case WM_KEYDOWN: return engine.OnKeyPress(key, mods);
+    case WM_KEYUP: return engine.OnKeyRelease(key, mods);
+    default: return engine.OnCharKey(key & 0xFF, mods);
     }
 }
 

@@ -34,7 +34,6 @@ public:
     virtual void ApplySoftButtons();
 
     // ICalcView.
-    ControlSelections ReadSelections() override;
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
@@ -70,6 +69,11 @@ protected:
     CCalcPanel* Panel(int id);
     void SetItemText(int id, const std::string& text);
     bool Pushing() const { return pushing_; }
+    // What the selectors show now: the user may have clicked one since the engine last pushed.
+    ControlSelections ReadSelections();
+    // The engine, handed the selections for one event. Everything the window passes on goes
+    // through here, once per event.
+    CalcEngineExt& EngineForEvent();
     // Pastes the clipboard, and copies the result after it when asked. A paste types up to
     // thousands of characters; the window shows only the state after the last one.
     void Paste(bool copyAfter);

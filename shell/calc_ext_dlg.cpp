@@ -73,7 +73,7 @@ bool CCalcExtDlg::OnInitDialog()
     if (!placed)
         CenterOnWorkArea();
     ApplyPrecisionControl();
-    engine_.ApplyPrecision(true, true);
+    EngineForEvent().ApplyPrecision(true, true);
     return false;  // the window has taken the focus itself
 }
 
@@ -102,7 +102,7 @@ bool CCalcExtDlg::OnCommand(int id, int code, HWND control)
         // The spin control writes its number into the edit box; numbers the engine pushes
         // itself are no edit.
         if (code == EN_CHANGE && ready_ && !Pushing())
-            engine_.OnPrecisionEdited();
+            EngineForEvent().OnPrecisionEdited();
         return code == EN_CHANGE;
     default: return CCalcDlg::OnCommand(id, code, control);
     }

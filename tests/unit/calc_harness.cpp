@@ -47,8 +47,14 @@ Calc::Calc(Edition edition) : engine(view, clipboard, options, edition)
 {
     view.engine = &engine;
     // The window's first refresh and its precision set-up.
-    engine.RefreshDisplay(true);
-    engine.ApplyPrecision(true, true);
+    Event().RefreshDisplay(true);
+    Event().ApplyPrecision(true, true);
+}
+
+CalcEngineExt& Calc::Event()
+{
+    engine.TakeSelections(view.ReadSelections());
+    return engine;
 }
 
 namespace {
@@ -86,18 +92,18 @@ void Calc::Keys(const std::string& sequence)
     while (tokens >> token) {
         auto named = NamedKeys().find(token);
         if (named != NamedKeys().end()) {
-            engine.OnButton(named->second);
+            Click(named->second);
         } else if (token[0] == '#') {
             for (size_t i = 1; i < token.size(); ++i) {
                 const char c = token[i];
-                engine.OnButton(c <= '9' ? IDC_KEY_DIGIT0 + (c - '0') : IDC_KEY_HEX_A + (c - 'A'));
+                Click(c <= '9' ? IDC_KEY_DIGIT0 + (c - '0') : IDC_KEY_HEX_A + (c - 'A'));
             }
         } else {
             for (char c : token) {
                 if (c >= '0' && c <= '9')
-                    engine.OnButton(IDC_KEY_DIGIT0 + (c - '0'));
+                    Click(IDC_KEY_DIGIT0 + (c - '0'));
                 else if (c == '.')
-                    engine.OnButton(IDC_KEY_POINT);
+                    Click(IDC_KEY_POINT);
                 else
                     throw std::invalid_argument("unknown key token: " + token);
             }
@@ -113,26 +119,26 @@ void Calc::Type(const std::string& text)
 
 void Calc::Tap(int key, Modifiers mods)
 {
-    engine.OnKeyPress(key, mods);
-    engine.OnKeyRelease(key, mods);
+    Press(key, mods);
+    Release(key, mods);
 }
 
 void Calc::SelectBase(int nBase)
 {
     view.controls.nBase = nBase;
-    engine.OnButton(IDC_RADIO_DEC + nBase);
+    Click(IDC_RADIO_DEC + nBase);
 }
 
 void Calc::SelectAngle(int nAngle)
 {
     view.controls.nAngle = nAngle;
-    engine.OnButton(IDC_RADIO_DEGREES + nAngle);
+    Click(IDC_RADIO_DEGREES + nAngle);
 }
 
 void Calc::SetIntegerInput(bool on)
 {
     view.controls.bIntegerInput = on;
-    engine.OnButton(IDC_CHECK_INTEGER_INPUT);
+    Click(IDC_CHECK_INTEGER_INPUT);
 }
 
 Modifiers Shift()

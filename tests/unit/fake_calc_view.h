@@ -8,18 +8,16 @@
 
 class CalcEngineExt;
 
-// What a window's radio buttons, check box and precision box show once it has shown `state`.
-inline ControlSelections SelectionsShowing(const CalcState& state)
-{
-    return ControlSelections{state.nXWindow, state.nActiveReg,    state.nBase,
-                             state.nAngle,   state.bIntegerInput, state.nPrecisionEdit};
-}
-
 // A window made of plain fields: what the engine pushed is what the controls show, and a
 // test can move a radio button or tick the check box as a user would.
 class FakeCalcView : public ICalcView {
 public:
-    ControlSelections ReadSelections() override { return controls; }
+    // What the window reads back before it hands an event to the engine.
+    ControlSelections ReadSelections()
+    {
+        ++reads;
+        return controls;
+    }
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override { repainted.push_back(id); }
     void EnableKey(int id, bool on) override;
@@ -50,4 +48,5 @@ public:
     int endResult = 0;
     int pushes = 0;
     int enableCalls = 0;
+    int reads = 0;
 };

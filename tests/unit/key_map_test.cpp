@@ -14,7 +14,7 @@ TEST(Characters, TypeACalculation)
     EXPECT_EQ(c.Down(), "1.5");
     c.Type("_");
     EXPECT_EQ(c.Down(), "-1.5");
-    EXPECT_FALSE(c.engine.OnCharKey('?', Modifiers{}));
+    EXPECT_FALSE(c.Event().OnCharKey('?', Modifiers{}));
 }
 
 TEST(Characters, MinusStartsANegativeNumberOnlyOnABareZero)
@@ -115,8 +115,8 @@ TEST(KeyPress, BackspaceAndCtrlBackspaceByEdition)
     classic.Press('M');
     classic.Press(vk::Back);
     EXPECT_EQ(classic.Down(), "1");
-    EXPECT_FALSE(classic.engine.OnKeyPress(vk::Back, Ctrl()));
-    EXPECT_FALSE(classic.engine.OnKeyPress(vk::Back, Shift()));
+    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Ctrl()));
+    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Shift()));
     EXPECT_EQ(classic.S().dMemory, 12.0);
 
     Calc styled(Edition::Styled);
@@ -304,22 +304,22 @@ TEST(Escape, WithBothOptionsStoredExitWinsAndNothingIsCleared)
 TEST(Buttons, ADoubleClickOnADigitEntersItTwice)
 {
     Calc c;
-    c.engine.OnButton(IDC_KEY_DIGIT0 + 1);
-    c.engine.OnButton(IDC_KEY_DIGIT0 + 1);  // the double-click notification
+    c.Click(IDC_KEY_DIGIT0 + 1);
+    c.Click(IDC_KEY_DIGIT0 + 1);  // the double-click notification
     EXPECT_EQ(c.Down(), "11");
 }
 
 TEST(Buttons, ViewKeyAndXRadios)
 {
     Calc c;
-    c.engine.OnButton(IDC_KEY_VIEW);
+    c.Click(IDC_KEY_VIEW);
     EXPECT_FALSE(c.view.extended);
-    c.engine.OnButton(IDC_KEY_VIEW);
+    c.Click(IDC_KEY_VIEW);
     EXPECT_TRUE(c.view.extended);
 
     c.Type("5");
     c.view.controls.nXWindow = 1;  // the user clicks the up radio
-    c.engine.OnButton(IDC_RADIO_X_UP);
+    c.Click(IDC_RADIO_X_UP);
     EXPECT_FALSE(c.Enabled(IDC_KEY_SQRT));  // x is now the up window, 0
-    EXPECT_FALSE(c.engine.OnButton(IDC_KEY_TIPS));
+    EXPECT_FALSE(c.Click(IDC_KEY_TIPS));
 }

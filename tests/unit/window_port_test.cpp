@@ -1,9 +1,67 @@
-// The engine's traffic with its window: key states sent only when they change.
+// The engine's traffic with its window: one read of the selections per event, and key
+// states sent only when they change.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "calc_harness.h"
+
+TEST(WindowPort, EveryEventReadsTheSelectionsOnce)
+{
+    const struct {
+        const char* event;
+        std::function<void(Calc&)> run;
+    } kEvents[] = {
+        {"digit click", [](Calc& c) { c.Keys("7"); }},
+        {"operation click", [](Calc& c) { c.Keys("sin"); }},
+        {"typed character", [](Calc& c) { c.Char('+'); }},
+        {"key press", [](Calc& c) { c.Press('W'); }},
+        {"key release", [](Calc& c) { c.Release(vk::Return); }},
+        {"Ctrl+Left", [](Calc& c) { c.Press(vk::Left, Ctrl()); }},
+        {"Ctrl+D", [](Calc& c) { c.Press('D', Ctrl()); }},
+        {"radio click", [](Calc& c) { c.SelectBase(2); }},
+        {"precision edit", [](Calc& c) { c.Event().OnPrecisionEdited(); }},
+        {"paste",
+         [](Calc& c) {
+             c.clipboard.text = "12+34=";
+             c.Event().PasteText();
+         }},
+    };
+    for (const auto& e : kEvents) {
+        Calc c;
+        c.view.reads = 0;
+        e.run(c);
+        EXPECT_EQ(c.view.reads, 1) << e.event;
+    }
+}
+
+TEST(WindowPort, ASelectorMovedBeforeAClickIsTakenAndAnAutoRadioIsNotSwitchedTwice)
+{
+    Calc c;
+    c.Keys("5");
+    c.view.controls.nXWindow = 1;  // the user has clicked the up radio
+    c.Keys("sqrt");
+    EXPECT_EQ(c.Up(), "0");  // x was the up window
+
+    // A click on M checks it before the window hands the click on.
+    c.view.controls.nActiveReg = 1;
+    c.Click(IDC_KEY_MEM);
+    EXPECT_EQ(c.S().nActiveReg, 1);
+    EXPECT_EQ(c.view.controls.nActiveReg, 1);
+}
+
+TEST(WindowPort, ADigitClickCostsOneReadAndOnePushAndEnablesNothingUnchanged)
+{
+    Calc c;
+    c.Keys("5");
+    c.view.reads = c.view.pushes = c.view.enableCalls = 0;
+    c.view.repainted.clear();
+    c.Keys("7");
+    EXPECT_EQ(c.view.reads, 1);
+    EXPECT_EQ(c.view.pushes, 1);
+    EXPECT_EQ(c.view.enableCalls, 0);
+    EXPECT_EQ(c.view.repainted.size(), 9u);
+}
 
 TEST(WindowPort, KeysAreEnabledOrDisabledOnlyWhenTheirStateChanges)
 {
