@@ -9,7 +9,7 @@
 
 namespace {
 
-class NullView : public ICalcView {
+class NullView : public ICalcDisplay, public ICalcWindow {
 public:
     void PushState(const CalcState& state) override
     {
@@ -21,11 +21,10 @@ public:
     void SetPrecisionRange(int, int) override {}
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}
-    bool IsExtendedView() override { return true; }
-    void SetExtendedView(bool) override {}
-    void TogglePrecisionControl() override {}
     void SaveSettings() override {}
     void EndWindow(int) override {}
+    void ShowExtendedView(bool) override {}
+    void TogglePrecisionControl() override {}
 
     ControlSelections selections;
 };
@@ -46,7 +45,7 @@ public:
 };
 
 struct Bench {
-    Bench() : engine(view, clipboard, options, Edition::Classic)
+    Bench() : engine(view, view, clipboard, options, Edition::Classic)
     {
         Event().RefreshDisplay(true);
         Event().ApplyPrecision(true, true);

@@ -3,8 +3,9 @@
 #include <set>
 #include <string>
 
+#include "calc_display.h"
 #include "calc_state.h"
-#include "calc_view.h"
+#include "calc_window.h"
 #include "clipboard_port.h"
 #include "edition.h"
 #include "engine_options.h"
@@ -12,11 +13,13 @@
 
 // The basic calculator: typing, the four operations with percent, square root and
 // reciprocal, the two registers and the memory keys, and the basic key map. Every key
-// operation takes the window's selections first and refreshes the display last.
+// operation takes the window's selections first and refreshes the display last. The engine
+// only pushes to the window; what it needs to know of it, it keeps itself or is handed.
 // CalcEngineExt adds the extended view by overriding the virtual operations.
 class CalcEngine {
 public:
-    CalcEngine(ICalcView& view, IClipboard& clipboard, EngineOptions& options, Edition edition);
+    CalcEngine(ICalcDisplay& display, ICalcWindow& window, IClipboard& clipboard, EngineOptions& options,
+               Edition edition);
     virtual ~CalcEngine() = default;
     CalcEngine(const CalcEngine&) = delete;
     CalcEngine& operator=(const CalcEngine&) = delete;
@@ -30,6 +33,11 @@ public:
     void TakeSelections(const ControlSelections& shown) { shown_ = shown; }
     // Whether a key is enabled, as the last refresh left it.
     bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
+    // The view the window shows, as the engine has had it switched.
+    bool ExtendedView() const { return extended_; }
+    // Switches to the basic or the extended view and has the window show it. The window
+    // opens in the extended view of its template and is switched to the stored one at once.
+    void SwitchView(bool extended);
 
     // Typing and display.
     virtual void PrepareOperands();
@@ -69,13 +77,14 @@ protected:
     // Pushes the state; the selectors show it from then on.
     void Push();
     void PushAndRepaint(std::initializer_list<int> ids);
-    // Tells the window about the key only when its state changes.
+    // Tells the display about the key only when its state changes.
     void SetKeyEnabled(int id, bool enabled);
     void PressIfEnabled(int id);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
 
     CalcState state_;
-    ICalcView& view_;
+    ICalcDisplay& display_;
+    ICalcWindow& window_;
     IClipboard& clipboard_;
     EngineOptions& options_;
     const Edition edition_;
@@ -83,4 +92,5 @@ protected:
 private:
     ControlSelections shown_;
     std::set<int> disabledKeys_;
+    bool extended_ = true;  // the template holds the extended view
 };

@@ -1,4 +1,5 @@
-// Taking the window's selections before a key and rebuilding the display after it.
+// Taking the window's selections before a key, rebuilding the display after it, and the
+// two views.
 #include "calc_engine.h"
 #include "key_captions.h"
 #include "number_text.h"
@@ -32,7 +33,7 @@ void CalcEngine::PrepareOperands()
 
 void CalcEngine::Push()
 {
-    view_.PushState(state_);
+    display_.PushState(state_);
     shown_ = SelectionsShowing(state_);
 }
 
@@ -40,7 +41,7 @@ void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
 {
     Push();
     for (int id : ids)
-        view_.RepaintControl(id);
+        display_.RepaintControl(id);
 }
 
 void CalcEngine::SetKeyEnabled(int id, bool enabled)
@@ -51,7 +52,7 @@ void CalcEngine::SetKeyEnabled(int id, bool enabled)
         disabledKeys_.erase(id);
     else
         disabledKeys_.insert(id);
-    view_.EnableKey(id, enabled);
+    display_.EnableKey(id, enabled);
 }
 
 void CalcEngine::ShowLastOp()
@@ -106,4 +107,17 @@ void CalcEngine::RefreshKeys()
     const double x = state_.dX;
     SetKeyEnabled(IDC_KEY_RECIPROCAL, x != 0.0);
     SetKeyEnabled(IDC_KEY_SQRT, x > 0.0);
+}
+
+void CalcEngine::SwitchView(bool extended)
+{
+    if (extended == extended_)
+        return;
+    extended_ = extended;
+    // The integer view is out of sight in the basic view, so input returns to the down window.
+    if (!extended)
+        state_.bIntegerInput = false;
+    state_.bKeepXWindow = true;
+    RefreshDisplay(true);
+    window_.ShowExtendedView(extended);
 }

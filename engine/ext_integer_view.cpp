@@ -59,12 +59,3 @@ void CalcEngineExt::OnIntegerInputClicked()
     PrepareOperands();
     RefreshDisplay(true);
 }
-
-void CalcEngineExt::ViewSwitched(bool extended)
-{
-    // The integer view is out of sight in the basic view, so input returns to the down window.
-    if (!extended)
-        state_.bIntegerInput = false;
-    state_.bKeepXWindow = true;
-    RefreshDisplay(true);
-}

@@ -130,8 +130,8 @@ void CalcEngine::ToggleActiveRegister()
     s.nActiveReg = 1 - s.nActiveReg;
     s.dUp = s.nActiveReg == 0 ? s.dAccumulator : s.dMemory;
     RefreshDisplay(true);
-    view_.RepaintControl(IDC_KEY_ACC);
-    view_.RepaintControl(IDC_KEY_MEM);
+    display_.RepaintControl(IDC_KEY_ACC);
+    display_.RepaintControl(IDC_KEY_MEM);
 }
 
 void CalcEngine::ToggleXWindow()

@@ -141,13 +141,11 @@ CalcEngineExt& Event(CalcEngineExt& engine, const FuzzCalcView& view)
 }
 
 // What the extended window does when it opens (CCalcExtDlg::OnInitDialog).
-void OpenWindow(CalcEngineExt& engine, FuzzCalcView& view, bool extended)
+void OpenWindow(CalcEngineExt& engine, const FuzzCalcView& view, bool extended)
 {
     Event(engine, view).RefreshDisplay(true);
     Event(engine, view).ToggleInMemory();
-    if (!extended)
-        view.SetExtendedView(false);
-    Event(engine, view).RefreshDisplay(true);
+    Event(engine, view).SwitchView(extended);
     Event(engine, view).ApplyPrecision(true, true);
 }
 
@@ -173,8 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     FuzzCalcView view;
     FakeClipboard clipboard;
-    CalcEngineExt engine(view, clipboard, options, edition);
-    view.engine = &engine;
+    CalcEngineExt engine(view, view, clipboard, options, edition);
     CalcState& s = engine.State();
     s.bAfter = (header >> 7) & 1;
     if (header & 2)
@@ -266,7 +263,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             view.controls.nAngle = Selector(in, 2);
             view.controls.bIntegerInput = in.Bool();
             break;
-        case 15: view.SetExtendedView(in.Bool()); break;
+        case 15: Event(engine, view).SwitchView(in.Bool()); break;
         case 16: engine.ToggleComma(); break;
         case 17:
             Flip(options.bInMemory);
@@ -284,7 +281,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     options.bExitByEscape = 0;
             }
             break;
-        case 19: view.TogglePrecisionControl(); break;
+        case 19:
+            // "Show Precision" from the menu: the window moves the panel, then refreshes.
+            view.TogglePrecisionControl();
+            Event(engine, view).RefreshDisplay(true);
+            break;
         case 20: clipboard.open = !clipboard.open; break;
         case 21: Event(engine, view).CycleBase(in.Bool() ? 1 : -1); break;
         default: Event(engine, view).RefreshDisplay(in.Bool()); break;

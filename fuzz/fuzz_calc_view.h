@@ -1,14 +1,15 @@
 #pragma once
 #include <string>
 
-#include "calc_engine_ext.h"
+#include "calc_display.h"
+#include "calc_window.h"
 #include "fuzz_check.h"
 
 // The calculator window for the fuzzer: what tests/unit/fake_calc_view.h does, minus the
 // history of repaints that a test reads back and that would grow with every one of thousands
-// of events. It calls back into the engine where the real window does, and checks that the
-// engine enables or disables a key only when that changes it.
-class FuzzCalcView : public ICalcView {
+// of events. It never calls the engine, and checks that the engine names only real controls
+// and enables or disables a key only when that changes it.
+class FuzzCalcView : public ICalcDisplay, public ICalcWindow {
 public:
     FuzzCalcView()
     {
@@ -20,7 +21,6 @@ public:
     // the real window when it is created.
     ControlSelections controls{-1, -1, -1, -1, false, -1};
     CalcState shown;
-    CalcEngineExt* engine = nullptr;
     bool extended = true;  // the template is the extended view
     bool showPrecision = false;
     bool ended = false;
@@ -49,24 +49,13 @@ public:
     }
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}
-    bool IsExtendedView() override { return extended; }
 
-    void SetExtendedView(bool on) override
+    void ShowExtendedView(bool on) override
     {
-        // The real window tells the engine before it records the new view.
-        if (on == extended)
-            return;
-        engine->ViewSwitched(on);
+        FUZZ_CHECK(on != extended, "view switched to the one shown");
         extended = on;
     }
-
-    void TogglePrecisionControl() override
-    {
-        // The real window moves the panel, then refreshes the display.
-        showPrecision = !showPrecision;
-        engine->RefreshDisplay(true);
-    }
-
+    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
     void SaveSettings() override {}
     void EndWindow(int) override { ended = true; }
 

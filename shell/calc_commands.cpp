@@ -80,6 +80,7 @@ bool CCalcExtDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
     case IDM_PRECISION_CONTROL:
         Flip(settings_.bShowPrecision);
         ApplyPrecisionControl();
+        EngineForEvent().RefreshDisplay(true);
         break;
     case IDM_COMMA:
         engine_.ToggleComma();

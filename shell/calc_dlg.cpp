@@ -78,7 +78,7 @@ Modifiers CurrentModifiers()
 }
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
-    : Dialog(templateId), edition_(edition), engine_(*this, clipboard_, settings_.engine, edition)
+    : Dialog(templateId), edition_(edition), engine_(*this, *this, clipboard_, settings_.engine, edition)
 {
     accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(IDA_CALC));
     icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_TALLYRA));
@@ -128,7 +128,7 @@ void CCalcDlg::ApplySoftButtons()
     SetMenuCheck(settings_.bSoftButtons, IDM_SOFT_BUTTONS);
 }
 
-void CCalcDlg::SetExtendedView(bool) {}
+void CCalcDlg::ShowExtendedView(bool) {}
 
 void CCalcDlg::BindControls()
 {

@@ -13,11 +13,11 @@
 #include "win32_clipboard.h"
 
 // The calculator window, basic view: it owns the engine, the keys and panels and the stored
-// options, shows what the engine pushes, and hands every key, character and click to the
-// engine. It keeps the keyboard focus itself so that every key reaches the engine.
-// CCalcExtDlg adds the extended view, the precision control and the settings store; only it
-// is ever created.
-class CCalcDlg : public Dialog, public ICalcView {
+// options, shows what the engine pushes, does what it commands, and hands every key,
+// character and click to the engine. It keeps the keyboard focus itself so that every key
+// reaches the engine. CCalcExtDlg adds the extended view, the precision control and the
+// settings store; only it is ever created.
+class CCalcDlg : public Dialog, public ICalcDisplay, public ICalcWindow {
 public:
     CCalcDlg(int templateId, Edition edition);
     ~CCalcDlg() override;
@@ -30,17 +30,18 @@ public:
     virtual void ApplyTips();
     virtual void ToggleInMemory();
     virtual void ApplyOnTop();
-    virtual void SetExtendedView(bool on) override;
+    virtual void ShowExtendedView(bool on) override;
     virtual void ApplySoftButtons();
 
-    // ICalcView.
+    // ICalcDisplay.
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override;
-    bool IsExtendedView() override { return settings_.bExtendedView != 0; }
+
+    // ICalcWindow.
     void TogglePrecisionControl() override;
     void EndWindow(int result) override { End(result); }
 
@@ -52,6 +53,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool PreTranslateMessage(MSG& msg) override;
 
+    // Shows or hides the precision control as the option says; the engine's display is
+    // refreshed over it by the caller.
     virtual void ApplyPrecisionControl() {}
     void BuildSystemMenu();
     void AppendMenuItem(UINT command, UINT textId);

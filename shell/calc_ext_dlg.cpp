@@ -65,11 +65,9 @@ bool CCalcExtDlg::OnInitDialog()
     SetMenuCheck(settings_.bRunMultiple, IDM_MULTIPLE_INSTANCES);
     const bool placed = RestorePosition();
 
-    // The template is the full width: fold it when the basic view was stored.
-    if (!settings_.bExtendedView) {
-        settings_.bExtendedView = 1;
-        SetExtendedView(false);
-    }
+    // The template is the full width: the engine has it folded when the basic view was stored.
+    if (!settings_.bExtendedView)
+        EngineForEvent().SwitchView(false);
     if (!placed)
         CenterOnWorkArea();
     ApplyPrecisionControl();

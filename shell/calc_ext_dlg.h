@@ -16,7 +16,7 @@ public:
 
     void SaveSettings() override;
     void LoadSettings() override;
-    void SetExtendedView(bool on) override;
+    void ShowExtendedView(bool on) override;
     void ToggleInMemory() override;
     void ApplyTips() override;
     void RefreshPanelBacks(uint32_t mask);

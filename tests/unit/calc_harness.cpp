@@ -35,17 +35,14 @@ void FakeCalcView::SetPrecisionMenuTexts(int nAfter, int nScale)
     menuScaleText = "Common Scale :\t" + std::to_string(nScale);
 }
 
-void FakeCalcView::SetExtendedView(bool on)
+void FakeCalcView::ShowExtendedView(bool on)
 {
-    if (on == extended)
-        return;
     extended = on;
-    engine->ViewSwitched(on);
+    ++viewSwitches;
 }
 
-Calc::Calc(Edition edition) : engine(view, clipboard, options, edition)
+Calc::Calc(Edition edition) : engine(view, view, clipboard, options, edition)
 {
-    view.engine = &engine;
     // The window's first refresh and its precision set-up.
     Event().RefreshDisplay(true);
     Event().ApplyPrecision(true, true);

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "calc_view.h"
+#include "calc_display.h"
+#include "calc_window.h"
 #include "fake_clipboard.h"
 
-class CalcEngineExt;
-
 // A window made of plain fields: what the engine pushed is what the controls show, and a
-// test can move a radio button or tick the check box as a user would.
-class FakeCalcView : public ICalcView {
+// test can move a radio button or tick the check box as a user would. It never calls the
+// engine; it counts what a test checks the traffic by.
+class FakeCalcView : public ICalcDisplay, public ICalcWindow {
 public:
     // What the window reads back before it hands an event to the engine.
     ControlSelections ReadSelections()
@@ -18,6 +18,7 @@ public:
         ++reads;
         return controls;
     }
+
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override { repainted.push_back(id); }
     void EnableKey(int id, bool on) override;
@@ -26,13 +27,12 @@ public:
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
-    bool IsExtendedView() override { return extended; }
-    void SetExtendedView(bool on) override;
-    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
+
     void SaveSettings() override { ++saves; }
     void EndWindow(int result) override { endResult = result; }
+    void ShowExtendedView(bool on) override;
+    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
 
-    CalcEngineExt* engine = nullptr;
     CalcState shown;  // the texts as the panels show them
     ControlSelections controls;
     std::map<int, bool> enabled;
@@ -49,4 +49,5 @@ public:
     int pushes = 0;
     int enableCalls = 0;
     int reads = 0;
+    int viewSwitches = 0;
 };

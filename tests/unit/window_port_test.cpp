@@ -1,5 +1,5 @@
-// The engine's traffic with its window: one read of the selections per event, and key
-// states sent only when they change.
+// The engine's traffic with its window: one read of the selections per event, key states
+// sent only when they change, and view switches commanded through the window port.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -91,4 +91,45 @@ TEST(WindowPort, KeysAreEnabledOrDisabledOnlyWhenTheirStateChanges)
         for (int id = IDC_KEY_MC; id <= IDC_KEY_SWAP; ++id)
             EXPECT_EQ(c.engine.KeyEnabled(id), c.view.IsKeyEnabled(id)) << step.step << " key " << id;
     }
+}
+
+TEST(WindowPort, ViewSwitchesAreCommandedOnceAndOnlyOnAChange)
+{
+    const struct {
+        const char* event;
+        std::function<void(Calc&)> run;
+        bool extended;
+        int switches;
+    } kEvents[] = {
+        {"Ctrl+Right in the extended view", [](Calc& c) { c.Press(vk::Right, Ctrl()); }, true, 0},
+        {"Ctrl+Left", [](Calc& c) { c.Press(vk::Left, Ctrl()); }, false, 1},
+        {"Ctrl+Left in the basic view", [](Calc& c) { c.Press(vk::Left, Ctrl()); }, false, 0},
+        {"Ctrl+Right", [](Calc& c) { c.Press(vk::Right, Ctrl()); }, true, 1},
+        {"view key", [](Calc& c) { c.Click(IDC_KEY_VIEW); }, false, 1},
+        {"view key again", [](Calc& c) { c.Click(IDC_KEY_VIEW); }, true, 1},
+        {"Ctrl+Space", [](Calc& c) { c.Tap(vk::Space, Ctrl()); }, false, 1},
+        {"Space in the basic view", [](Calc& c) { c.Tap(vk::Space); }, true, 1},
+    };
+    Calc c;
+    for (const auto& e : kEvents) {
+        c.view.viewSwitches = 0;
+        c.view.pushes = 0;
+        e.run(c);
+        EXPECT_EQ(c.view.viewSwitches, e.switches) << e.event;
+        EXPECT_EQ(c.view.extended, e.extended) << e.event;
+        EXPECT_EQ(c.engine.ExtendedView(), e.extended) << e.event;
+        // A switch refreshes the display once, before the window is resized; no switch, no refresh.
+        EXPECT_EQ(c.view.pushes, e.switches) << e.event;
+    }
+}
+
+TEST(WindowPort, CtrlDTogglesThePrecisionControlAndRefreshesOnce)
+{
+    Calc c;
+    c.view.pushes = 0;
+    c.Press('D', Ctrl());
+    EXPECT_TRUE(c.view.showPrecision);
+    EXPECT_EQ(c.view.pushes, 1);
+    c.Press('D', Ctrl());
+    EXPECT_FALSE(c.view.showPrecision);
 }
