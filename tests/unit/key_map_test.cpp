@@ -218,16 +218,16 @@ TEST(KeyRelease, CtrlChords)
 
 TEST(KeyRelease, LettersGiveTrigonometryExceptInTheHexadecimalInput)
 {
+    const struct {
+        const char* typed;
+        int letter;
+    } kFunctions[] = {{"90", 'S'}, {"0", 'C'}, {"45", 'T'}};  // each gives 1
     Calc c;
-    c.Type("90");
-    c.Tap('S');
-    EXPECT_EQ(c.Up(), "1");
-    c.Type("0");
-    c.Tap('C');
-    EXPECT_EQ(c.Up(), "1");
-    c.Type("45");
-    c.Tap('T');
-    EXPECT_EQ(c.Up(), "1");
+    for (const auto& f : kFunctions) {
+        c.Type(f.typed);
+        c.Tap(f.letter);
+        EXPECT_EQ(c.Up(), "1") << static_cast<char>(f.letter);
+    }
 
     Calc h;
     h.SelectBase(1);
@@ -274,31 +274,32 @@ TEST(Escape, ActsOnReleaseOnlyAfterItsPressReachedTheWindow)
     EXPECT_EQ(c.Down(), "7");
 }
 
-TEST(Escape, ExitSavesAndEndsTheWindow)
+TEST(Escape, ExitSavesAndEndsTheWindowAndWinsOverClearWhenBothAreStored)
 {
-    Calc c;
-    c.options.bExitByEscape = 1;
-    c.Tap(vk::Escape);
-    EXPECT_EQ(c.view.saves, 1);
-    EXPECT_EQ(c.view.endResult, 2);
-
-    Calc off;
-    off.Type("4");
-    off.Tap(vk::Escape);
-    EXPECT_EQ(off.view.saves, 0);
-    EXPECT_EQ(off.Down(), "4");
-}
-
-TEST(Escape, WithBothOptionsStoredExitWinsAndNothingIsCleared)
-{
-    Calc c;
-    c.options.bExitByEscape = 1;
-    c.options.bClearByEscape = 1;
-    c.Type("4");
-    c.Tap(vk::Escape);
-    EXPECT_EQ(c.view.endResult, 2);
-    EXPECT_EQ(c.view.saves, 1);
-    EXPECT_EQ(c.Down(), "4");
+    const struct {
+        uint8_t exitByEscape;
+        uint8_t clearByEscape;
+        const char* typed;
+        int saves;
+        int endResult;
+        const char* down;
+    } kOptions[] = {
+        {1, 0, "", 1, 2, "0"},
+        {0, 0, "4", 0, 0, "4"},
+        {1, 1, "4", 1, 2, "4"},  // a window that is ending clears nothing
+    };
+    for (const auto& o : kOptions) {
+        Calc c;
+        c.options.bExitByEscape = o.exitByEscape;
+        c.options.bClearByEscape = o.clearByEscape;
+        c.Type(o.typed);
+        c.Tap(vk::Escape);
+        const std::string row =
+            "exit " + std::to_string(o.exitByEscape) + " clear " + std::to_string(o.clearByEscape);
+        EXPECT_EQ(c.view.saves, o.saves) << row;
+        EXPECT_EQ(c.view.endResult, o.endResult) << row;
+        EXPECT_EQ(c.Down(), o.down) << row;
+    }
 }
 
 TEST(Buttons, ADoubleClickOnADigitEntersItTwice)
