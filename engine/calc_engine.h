@@ -1,9 +1,11 @@
 #pragma once
 #include <initializer_list>
+#include <set>
 #include <string>
 
+#include "calc_display.h"
 #include "calc_state.h"
-#include "calc_view.h"
+#include "calc_window.h"
 #include "clipboard_port.h"
 #include "edition.h"
 #include "engine_options.h"
@@ -11,11 +13,13 @@
 
 // The basic calculator: typing, the four operations with percent, square root and
 // reciprocal, the two registers and the memory keys, and the basic key map. Every key
-// operation reads the window's selections first and refreshes the display last.
+// operation takes the window's selections first and refreshes the display last. The engine
+// only pushes to the window; what it needs to know of it, it keeps itself or is handed.
 // CalcEngineExt adds the extended view by overriding the virtual operations.
 class CalcEngine {
 public:
-    CalcEngine(ICalcView& view, IClipboard& clipboard, EngineOptions& options, Edition edition);
+    CalcEngine(ICalcDisplay& display, ICalcWindow& window, IClipboard& clipboard, EngineOptions& options,
+               Edition edition);
     virtual ~CalcEngine() = default;
     CalcEngine(const CalcEngine&) = delete;
     CalcEngine& operator=(const CalcEngine&) = delete;
@@ -23,6 +27,17 @@ public:
     CalcState& State() { return state_; }
     const CalcState& State() const { return state_; }
     Edition GetEdition() const { return edition_; }
+
+    // What the window's selectors show now. The window hands them in once before every event
+    // it passes on: the user may have clicked a radio button since the engine last pushed.
+    void TakeSelections(const ControlSelections& shown) { shown_ = shown; }
+    // Whether a key is enabled, as the last refresh left it.
+    bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
+    // The view the window shows, as the engine has had it switched.
+    bool ExtendedView() const { return extended_; }
+    // Switches to the basic or the extended view and has the window show it. The window
+    // opens in the extended view of its template and is switched to the stored one at once.
+    void SwitchView(bool extended);
 
     // Typing and display.
     virtual void PrepareOperands();
@@ -54,19 +69,30 @@ public:
     virtual bool OnKeyRelease(int key, Modifiers mods);
 
 protected:
-    // Reads the radio groups (and, for the extended view, the rest) back from the window.
-    void ReadSelections(bool extended);
+    // Takes the radio groups (and, for the extended view, the rest) from what the window's
+    // selectors show.
+    void ApplySelections(bool extended);
     // Copies the active register into the up window and chooses the argument x.
     void LoadOperands();
+    // Pushes the state; the selectors show it from then on.
+    void Push();
     void PushAndRepaint(std::initializer_list<int> ids);
+    // Tells the display about the key only when its state changes.
+    void SetKeyEnabled(int id, bool enabled);
     void PressIfEnabled(int id);
     // Types a digit into the text being entered, which starts afresh with the first digit.
     void TypeInto(std::string& text, char digit);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
 
     CalcState state_;
-    ICalcView& view_;
+    ICalcDisplay& display_;
+    ICalcWindow& window_;
     IClipboard& clipboard_;
     EngineOptions& options_;
     const Edition edition_;
+
+private:
+    ControlSelections shown_;
+    std::set<int> disabledKeys_;
+    bool extended_ = true;  // the template holds the extended view
 };

@@ -31,9 +31,6 @@ public:
     void OnBaseOrAngleClicked();
     void OnIntegerInputClicked();
 
-    // The window has switched between the basic and the extended view.
-    void ViewSwitched(bool extended);
-
     // Clipboard.
     void CopyValue();
     void PasteText();

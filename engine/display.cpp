@@ -1,11 +1,13 @@
-// Reading the window's selections before a key and rebuilding the display after it.
+// Taking the window's selections before a key, rebuilding the display after it, and the
+// two views.
 #include "calc_engine.h"
+#include "key_captions.h"
 #include "number_text.h"
 #include "state_rules.h"
 
-void CalcEngine::ReadSelections(bool extended)
+void CalcEngine::ApplySelections(bool extended)
 {
-    const ControlSelections read = view_.ReadSelections();
+    const ControlSelections& read = shown_;
     state_.nXWindow = SelectorOr(read.nXWindow, 2, 0);
     state_.nActiveReg = SelectorOr(read.nActiveReg, 2, 0);
     if (!extended)
@@ -25,25 +27,41 @@ void CalcEngine::LoadOperands()
 
 void CalcEngine::PrepareOperands()
 {
-    ReadSelections(false);
+    ApplySelections(false);
     LoadOperands();
+}
+
+void CalcEngine::Push()
+{
+    display_.PushState(state_);
+    shown_ = SelectionsShowing(state_);
 }
 
 void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
 {
-    view_.PushState(state_);
+    Push();
     for (int id : ids)
-        view_.RepaintControl(id);
+        display_.RepaintControl(id);
+}
+
+void CalcEngine::SetKeyEnabled(int id, bool enabled)
+{
+    if (KeyEnabled(id) == enabled)
+        return;
+    if (enabled)
+        disabledKeys_.erase(id);
+    else
+        disabledKeys_.insert(id);
+    display_.EnableKey(id, enabled);
 }
 
 void CalcEngine::ShowLastOp()
 {
-    static const char* const kLabels[] = {"/", "*", "-", "+", "%", "=", "sqrt", "1/x"};
     const int op = state_.nLastOp;
     if (op <= CALC_OP_CONTINUE)
         state_.strLastOp.clear();
     else if (op >= IDC_KEY_DIVIDE && op <= IDC_KEY_RECIPROCAL)
-        state_.strLastOp = kLabels[op - IDC_KEY_DIVIDE];
+        state_.strLastOp = KeyCaption(op);
 }
 
 void CalcEngine::RefreshDisplay(bool redraw)
@@ -87,6 +105,19 @@ void CalcEngine::RefreshKeys()
 {
     PrepareOperands();
     const double x = state_.dX;
-    view_.EnableKey(IDC_KEY_RECIPROCAL, x != 0.0);
-    view_.EnableKey(IDC_KEY_SQRT, x > 0.0);
+    SetKeyEnabled(IDC_KEY_RECIPROCAL, x != 0.0);
+    SetKeyEnabled(IDC_KEY_SQRT, x > 0.0);
+}
+
+void CalcEngine::SwitchView(bool extended)
+{
+    if (extended == extended_)
+        return;
+    extended_ = extended;
+    // The integer view is out of sight in the basic view, so input returns to the down window.
+    if (!extended)
+        state_.bIntegerInput = false;
+    state_.bKeepXWindow = true;
+    RefreshDisplay(true);
+    window_.ShowExtendedView(extended);
 }

@@ -1,8 +1,9 @@
 // Typing the current data: digits, the decimal point, the sign and the clear keys.
 #include "calc_engine.h"
 
-CalcEngine::CalcEngine(ICalcView& view, IClipboard& clipboard, EngineOptions& options, Edition edition)
-    : view_(view), clipboard_(clipboard), options_(options), edition_(edition)
+CalcEngine::CalcEngine(ICalcDisplay& display, ICalcWindow& window, IClipboard& clipboard,
+                       EngineOptions& options, Edition edition)
+    : display_(display), window_(window), clipboard_(clipboard), options_(options), edition_(edition)
 {
 }
 

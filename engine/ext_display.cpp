@@ -1,6 +1,7 @@
 // The extended view's refresh: the integer view, the inactive register and the enabled
 // states of the function and digit keys.
 #include "calc_engine_ext.h"
+#include "key_captions.h"
 #include "number_text.h"
 #include "radix_text.h"
 #include "state_rules.h"
@@ -17,7 +18,7 @@ int RadixOfBase(int nBase)
 
 void CalcEngineExt::PrepareOperands()
 {
-    ReadSelections(true);
+    ApplySelections(true);
     LoadOperands();
     state_.nRadix = RadixOfBase(state_.nBase);
     state_.bIntegerEdited = false;
@@ -54,7 +55,7 @@ void CalcEngineExt::ShowLastOp()
 {
     CalcEngine::ShowLastOp();
     if (state_.nLastOp >= IDC_KEY_LN && state_.nLastOp <= IDC_KEY_ATAN)
-        state_.strLastOp = view_.KeyCaption(state_.nLastOp);
+        state_.strLastOp = KeyCaption(state_.nLastOp);
 }
 
 void CalcEngineExt::RefreshKeys()
@@ -62,12 +63,12 @@ void CalcEngineExt::RefreshKeys()
     CalcEngine::RefreshKeys();
     const CalcState& s = state_;
     const double x = s.dX;
-    view_.EnableKey(IDC_KEY_LN, x > 0.0);
-    view_.EnableKey(IDC_KEY_LOG, x > 0.0);
-    view_.EnableKey(IDC_KEY_ASIN, x >= -1.0 && x <= 1.0);
-    view_.EnableKey(IDC_KEY_ACOS, x >= -1.0 && x <= 1.0);
+    SetKeyEnabled(IDC_KEY_LN, x > 0.0);
+    SetKeyEnabled(IDC_KEY_LOG, x > 0.0);
+    SetKeyEnabled(IDC_KEY_ASIN, x >= -1.0 && x <= 1.0);
+    SetKeyEnabled(IDC_KEY_ACOS, x >= -1.0 && x <= 1.0);
 
     const int digits = s.bIntegerInput ? s.nRadix : 10;
     for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_HEX_F; ++id)
-        view_.EnableKey(id, id - IDC_KEY_DIGIT0 < digits);
+        SetKeyEnabled(id, id - IDC_KEY_DIGIT0 < digits);
 }

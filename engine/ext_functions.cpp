@@ -99,12 +99,12 @@ void CalcEngineExt::PressConstant(int id)
     s.bFreshOperand = true;
     RefreshDisplay(true);
     s.nXWindow = 0;  // the constant is x
-    view_.PushState(s);
+    Push();
     RefreshKeys();
 }
 
 void CalcEngineExt::ToggleAngle()
 {
     state_.nAngle = 1 - state_.nAngle;
-    view_.PushState(state_);
+    Push();
 }

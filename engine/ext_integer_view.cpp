@@ -36,7 +36,7 @@ void CalcEngineExt::CycleBase(int step)
 {
     CalcState& s = state_;
     s.nBase = (s.nBase + step + 4) % 4;
-    view_.PushState(s);
+    Push();
     s.bKeepXWindow = true;
     PrepareOperands();
     RefreshDisplay(true);
@@ -52,14 +52,5 @@ void CalcEngineExt::OnBaseOrAngleClicked()
 void CalcEngineExt::OnIntegerInputClicked()
 {
     PrepareOperands();
-    RefreshDisplay(true);
-}
-
-void CalcEngineExt::ViewSwitched(bool extended)
-{
-    // The integer view is out of sight in the basic view, so input returns to the down window.
-    if (!extended)
-        state_.bIntegerInput = false;
-    state_.bKeepXWindow = true;
     RefreshDisplay(true);
 }

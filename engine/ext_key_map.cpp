@@ -43,14 +43,19 @@ bool CalcEngineExt::OnCharKey(int ch, Modifiers mods)
 
 bool CalcEngineExt::OnKeyPress(int key, Modifiers mods)
 {
-    const bool extended = view_.IsExtendedView();
+    const bool extended = ExtendedView();
     if (mods.ctrl) {
         switch (key) {
-        case vk::Left: view_.SetExtendedView(false); return true;
-        case vk::Right: view_.SetExtendedView(true); return true;
+        case vk::Left: SwitchView(false); return true;
+        case vk::Right: SwitchView(true); return true;
         case vk::Up:
         case vk::Down: SwapWindows(); return true;
-        case 'D': view_.TogglePrecisionControl(); return true;
+        case 'D':
+            // The window moves the panel into the space the control leaves or takes; the display
+            // is shown again in its new place.
+            window_.TogglePrecisionControl();
+            RefreshDisplay(true);
+            return true;
         default: return CalcEngine::OnKeyPress(key, mods);
         }
     }
@@ -89,19 +94,19 @@ bool CalcEngineExt::OnKeyRelease(int key, Modifiers mods)
 {
     CalcState& s = state_;
     if (key == vk::Space && mods.ctrl) {
-        view_.SetExtendedView(!view_.IsExtendedView());
+        SwitchView(!ExtendedView());
         return true;
     }
     if (mods.ctrl || mods.shift)
         return CalcEngine::OnKeyRelease(key, mods);
 
     if (key == vk::Space) {
-        if (view_.IsExtendedView()) {
+        if (ExtendedView()) {
             PrepareOperands();
             s.bIntegerInput = !s.bIntegerInput;
             RefreshDisplay(true);
         } else {
-            view_.SetExtendedView(true);
+            SwitchView(true);
         }
         return true;
     }

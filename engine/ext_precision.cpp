@@ -16,15 +16,15 @@ void CalcEngineExt::ApplyPrecision(bool setRange, bool setMenuTexts)
 {
     CalcState& s = state_;
     if (setMenuTexts)
-        view_.SetPrecisionMenuTexts(s.nAfter, s.nScale);
+        display_.SetPrecisionMenuTexts(s.nAfter, s.nScale);
     if (setRange) {
-        view_.CheckPrecisionMode(s.bAfter);
+        display_.CheckPrecisionMode(s.bAfter);
         if (s.bAfter) {
             s.nPrecisionEdit = s.nAfter;
-            view_.SetPrecisionRange(0, kMaxAfter);
+            display_.SetPrecisionRange(0, kMaxAfter);
         } else {
             s.nPrecisionEdit = s.nScale;
-            view_.SetPrecisionRange(kMinScale, MaxScale(edition_));
+            display_.SetPrecisionRange(kMinScale, MaxScale(edition_));
         }
     }
     RefreshDisplay(true);

@@ -3,7 +3,7 @@
 
 void CalcEngine::PressIfEnabled(int id)
 {
-    if (view_.IsKeyEnabled(id))
+    if (KeyEnabled(id))
         PressOperation(id);
 }
 
@@ -25,7 +25,7 @@ bool CalcEngine::OnButton(int id)
         case IDC_KEY_CLEAR: ClearKey(id); break;
         case IDC_KEY_ACC:
         case IDC_KEY_MEM: ToggleActiveRegister(); break;  // either one switches to the other
-        case IDC_KEY_VIEW: view_.SetExtendedView(!view_.IsExtendedView()); break;
+        case IDC_KEY_VIEW: SwitchView(!ExtendedView()); break;
         case IDC_RADIO_X_UP:
         case IDC_RADIO_X_DOWN: RefreshKeys(); break;  // the radio itself has moved the selection
         default: return false;
@@ -130,8 +130,8 @@ bool CalcEngine::OnKeyRelease(int key, Modifiers mods)
         // options on; exiting wins, and a window that is ending clears nothing.
         handled = true;
         if (options_.bExitByEscape) {
-            view_.SaveSettings();
-            view_.EndWindow(2);
+            window_.SaveSettings();
+            window_.EndWindow(2);
         } else if (options_.bClearByEscape) {
             ClearKey(IDC_KEY_CLEAR);
         }

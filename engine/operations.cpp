@@ -130,14 +130,14 @@ void CalcEngine::ToggleActiveRegister()
     s.nActiveReg = 1 - s.nActiveReg;
     s.dUp = s.nActiveReg == 0 ? s.dAccumulator : s.dMemory;
     RefreshDisplay(true);
-    view_.RepaintControl(IDC_KEY_ACC);
-    view_.RepaintControl(IDC_KEY_MEM);
+    display_.RepaintControl(IDC_KEY_ACC);
+    display_.RepaintControl(IDC_KEY_MEM);
 }
 
 void CalcEngine::ToggleXWindow()
 {
     state_.nXWindow = 1 - state_.nXWindow;
-    view_.PushState(state_);
+    Push();
     RefreshKeys();
 }
 
@@ -152,7 +152,7 @@ void CalcEngine::SwapWindows()
     s.bFreshOperand = true;
     RefreshDisplay(true);
     s.nXWindow = 0;
-    view_.PushState(s);
+    Push();
     RefreshKeys();
 }
 

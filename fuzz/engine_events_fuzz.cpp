@@ -20,7 +20,8 @@ namespace {
 // The longest text printf gives for one double in a display format: "%.8f" of -DBL_MAX has a
 // sign, 309 digits, the point and kMaxAfter decimals.
 constexpr size_t kMaxNumberText = 1 + 309 + 1 + kMaxAfter;
-// The real window reads a key caption into 32 bytes.
+// The last-operation panel shows at most a key caption, which the real window's panel holds
+// in 32 bytes.
 constexpr size_t kMaxCaption = 31;
 // A paste of kMaxPastedChars characters is that many keys with their refreshes, 40 ms and
 // more here. Inputs full of them run at a tenth of the speed and find less, so a repeated
@@ -132,15 +133,20 @@ void Restore(FuzzInput& in, CalcState& s, Edition edition)
     SanitizeState(s, edition);
 }
 
-// What the extended window does when it opens (CCalcExtDlg::OnInitDialog).
-void OpenWindow(CalcEngineExt& engine, FuzzCalcView& view, bool extended)
+// The engine as the window hands it an event: with what the selectors show read first.
+CalcEngineExt& Event(CalcEngineExt& engine, const FuzzCalcView& view)
 {
-    engine.RefreshDisplay(true);
-    engine.ToggleInMemory();
-    if (!extended)
-        view.SetExtendedView(false);
-    engine.RefreshDisplay(true);
-    engine.ApplyPrecision(true, true);
+    engine.TakeSelections(view.controls);
+    return engine;
+}
+
+// What the extended window does when it opens (CCalcExtDlg::OnInitDialog).
+void OpenWindow(CalcEngineExt& engine, const FuzzCalcView& view, bool extended)
+{
+    Event(engine, view).RefreshDisplay(true);
+    Event(engine, view).ToggleInMemory();
+    Event(engine, view).SwitchView(extended);
+    Event(engine, view).ApplyPrecision(true, true);
 }
 
 void Flip(uint8_t& flag)
@@ -165,8 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     FuzzCalcView view;
     FakeClipboard clipboard;
-    CalcEngineExt engine(view, clipboard, options, edition);
-    view.engine = &engine;
+    CalcEngineExt engine(view, view, clipboard, options, edition);
     CalcState& s = engine.State();
     s.bAfter = (header >> 7) & 1;
     if (header & 2)
@@ -180,35 +185,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bool precisionApplied = false;
         switch (in.Byte() % 23) {
         case 0:
-        case 1: engine.OnCharKey(in.Byte(), Mods(in)); break;
-        case 2: engine.OnKeyPress(in.Byte(), Mods(in)); break;
-        case 3: engine.OnKeyRelease(in.Byte(), Mods(in)); break;
+        case 1: Event(engine, view).OnCharKey(in.Byte(), Mods(in)); break;
+        case 2: Event(engine, view).OnKeyPress(in.Byte(), Mods(in)); break;
+        case 3: Event(engine, view).OnKeyRelease(in.Byte(), Mods(in)); break;
         case 4: {
             const int key = in.Byte();
             const Modifiers mods = Mods(in);
-            engine.OnKeyPress(key, mods);
+            Event(engine, view).OnKeyPress(key, mods);
             if (!view.ended)
-                engine.OnKeyRelease(key, mods);
+                Event(engine, view).OnKeyRelease(key, mods);
             break;
         }
         case 5:
-        case 6: engine.OnButton(ButtonId(in)); break;
+        case 6: Event(engine, view).OnButton(ButtonId(in)); break;
         case 7:
             clipboard.text = in.Text(in.Byte());
-            engine.PasteText();
+            Event(engine, view).PasteText();
             break;
         case 8: {
             const bool full = in.Byte() == 0xFF && ++longPastes <= kMaxLongPastes;
             clipboard.text = in.RepeatedText();
             if (!full && clipboard.text.size() > kShortPaste)
                 clipboard.text.resize(kShortPaste);
-            engine.PasteText();
+            Event(engine, view).PasteText();
             break;
         }
         case 9:
             // "Paste and Copy".
             clipboard.text = in.Text(in.Byte());
-            engine.PasteText();
+            Event(engine, view).PasteText();
             engine.CopyValue();
             break;
         case 10: engine.CopyValue(); break;
@@ -217,14 +222,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             // back as any int, -1 for no number.
             const uint8_t pick = in.Byte();
             view.controls.nPrecisionEdit = pick < 200 ? pick - 2 : static_cast<int32_t>(in.Word());
-            engine.OnPrecisionEdited();
+            Event(engine, view).OnPrecisionEdited();
             precisionApplied = true;
             break;
         }
         case 12:
             // "After Point" or "Common Scale" from the menu.
             s.bAfter = in.Bool();
-            engine.ApplyPrecision(true, false);
+            Event(engine, view).ApplyPrecision(true, false);
             precisionApplied = true;
             break;
         case 13: {
@@ -233,19 +238,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             switch (pick % 4) {
             case 0:
                 view.controls.nBase = (pick >> 2) % 4;
-                engine.OnButton(IDC_RADIO_DEC + view.controls.nBase);
+                Event(engine, view).OnButton(IDC_RADIO_DEC + view.controls.nBase);
                 break;
             case 1:
                 view.controls.nAngle = (pick >> 2) % 2;
-                engine.OnButton(IDC_RADIO_DEGREES + view.controls.nAngle);
+                Event(engine, view).OnButton(IDC_RADIO_DEGREES + view.controls.nAngle);
                 break;
             case 2:
                 view.controls.nXWindow = (pick >> 2) % 2;
-                engine.OnButton(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN);
+                Event(engine, view).OnButton(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN);
                 break;
             default:
                 view.controls.bIntegerInput = !view.controls.bIntegerInput;
-                engine.OnButton(IDC_CHECK_INTEGER_INPUT);
+                Event(engine, view).OnButton(IDC_CHECK_INTEGER_INPUT);
                 break;
             }
             break;
@@ -258,11 +263,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             view.controls.nAngle = Selector(in, 2);
             view.controls.bIntegerInput = in.Bool();
             break;
-        case 15: view.SetExtendedView(in.Bool()); break;
+        case 15: Event(engine, view).SwitchView(in.Bool()); break;
         case 16: engine.ToggleComma(); break;
         case 17:
             Flip(options.bInMemory);
-            engine.ToggleInMemory();
+            Event(engine, view).ToggleInMemory();
             break;
         case 18:
             // The menu keeps the two Escape options exclusive.
@@ -276,10 +281,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                     options.bExitByEscape = 0;
             }
             break;
-        case 19: view.TogglePrecisionControl(); break;
+        case 19:
+            // "Show Precision" from the menu: the window moves the panel, then refreshes.
+            view.TogglePrecisionControl();
+            Event(engine, view).RefreshDisplay(true);
+            break;
         case 20: clipboard.open = !clipboard.open; break;
-        case 21: engine.CycleBase(in.Bool() ? 1 : -1); break;
-        default: engine.RefreshDisplay(in.Bool()); break;
+        case 21: Event(engine, view).CycleBase(in.Bool() ? 1 : -1); break;
+        default: Event(engine, view).RefreshDisplay(in.Bool()); break;
         }
         CheckState(s, edition, "state");
         CheckState(view.shown, edition, "shown");

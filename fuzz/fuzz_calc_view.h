@@ -1,14 +1,15 @@
 #pragma once
 #include <string>
 
-#include "calc_engine_ext.h"
-#include "fake_calc_view.h"
+#include "calc_display.h"
+#include "calc_window.h"
 #include "fuzz_check.h"
 
 // The calculator window for the fuzzer: what tests/unit/fake_calc_view.h does, minus the
 // history of repaints that a test reads back and that would grow with every one of thousands
-// of events. It calls back into the engine where the real window does.
-class FuzzCalcView : public ICalcView {
+// of events. It never calls the engine, and checks that the engine names only real controls
+// and enables or disables a key only when that changes it.
+class FuzzCalcView : public ICalcDisplay, public ICalcWindow {
 public:
     FuzzCalcView()
     {
@@ -20,14 +21,11 @@ public:
     // the real window when it is created.
     ControlSelections controls{-1, -1, -1, -1, false, -1};
     CalcState shown;
-    CalcEngineExt* engine = nullptr;
     bool extended = true;  // the template is the extended view
     bool showPrecision = false;
     bool ended = false;
     int rangeLow = -1;
     int rangeHigh = -1;
-
-    ControlSelections ReadSelections() override { return controls; }
 
     void PushState(const CalcState& state) override
     {
@@ -40,21 +38,8 @@ public:
     void EnableKey(int id, bool on) override
     {
         CheckId(id);
+        FUZZ_CHECK(enabled_[id - kFirstId] != on, "key " + std::to_string(id) + " set to its own state");
         enabled_[id - kFirstId] = on;
-    }
-
-    bool IsKeyEnabled(int id) override
-    {
-        CheckId(id);
-        return enabled_[id - kFirstId];
-    }
-
-    std::string KeyCaption(int id) override
-    {
-        static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
-                                                "sin", "cos", "tan", "asin", "acos", "atan"};
-        FUZZ_CHECK(id >= IDC_KEY_LN && id <= IDC_KEY_ATAN, "caption of key " + std::to_string(id));
-        return kCaptions[id - IDC_KEY_LN];
     }
 
     void SetPrecisionRange(int lowest, int highest) override
@@ -64,24 +49,13 @@ public:
     }
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}
-    bool IsExtendedView() override { return extended; }
 
-    void SetExtendedView(bool on) override
+    void ShowExtendedView(bool on) override
     {
-        // The real window tells the engine before it records the new view.
-        if (on == extended)
-            return;
-        engine->ViewSwitched(on);
+        FUZZ_CHECK(on != extended, "view switched to the one shown");
         extended = on;
     }
-
-    void TogglePrecisionControl() override
-    {
-        // The real window moves the panel, then refreshes the display.
-        showPrecision = !showPrecision;
-        engine->RefreshDisplay(true);
-    }
-
+    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
     void SaveSettings() override {}
     void EndWindow(int) override { ended = true; }
 

@@ -38,7 +38,7 @@ void CCalcExtDlg::RunColorsDialog()
     const RECT before = ScreenRect(Handle());
     const bool wasExtended = settings_.bExtendedView != 0;
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetExtendedView(true);
+    EngineForEvent().SwitchView(true);
     dialog.SetInitialPosition(50, before.bottom - before.top);
 
     if (!dialog.DoModal(Handle())) {
@@ -47,7 +47,7 @@ void CCalcExtDlg::RunColorsDialog()
     }
 
     InvalidateRect(Handle(), nullptr, TRUE);
-    SetExtendedView(wasExtended);
+    EngineForEvent().SwitchView(wasExtended);
     MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top,
                TRUE);
     SetFocus(Handle());  // the keys go to the calculator again, not to the control last clicked

@@ -15,7 +15,7 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
     uint8_t& inMemory = settings_.engine.bInMemory;
     const auto precision = [this](bool after) {
         engine_.State().bAfter = after;
-        engine_.ApplyPrecision(true, false);
+        EngineForEvent().ApplyPrecision(true, false);
     };
     return {
         Separator(),
@@ -44,7 +44,11 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
         {IDM_AFTER_POINT, IDS_AFTER_POINT, nullptr, nullptr, false, now, [precision] { precision(true); }},
         {IDM_COMMON_SCALE, IDS_COMMON_SCALE, nullptr, nullptr, false, now, [precision] { precision(false); }},
         {IDM_PRECISION_CONTROL, IDS_PRECISION_CONTROL, &settings_.bShowPrecision, &settings_.bShowPrecision,
-         false, now, [this] { ApplyPrecisionControl(); }},
+         false, now,
+         [this] {
+             ApplyPrecisionControl();
+             EngineForEvent().RefreshDisplay(true);
+         }},
         Separator(),
         {IDM_PASTE_COPY, IDS_PASTE_COPY, nullptr, nullptr, false, never, [this] { Paste(true); }},
         {IDM_PASTE, IDS_PASTE, nullptr, nullptr, false, never, [this] { Paste(false); }},

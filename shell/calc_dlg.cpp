@@ -76,7 +76,7 @@ Modifiers CurrentModifiers()
 }
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
-    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, clipboard_, settings_.engine, edition)
+    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, *this, clipboard_, settings_.engine, edition)
 {
     BindOptions(settings_, settings_.engine.bExitByEscape, settings_.engine.bClearByEscape);
 }
@@ -88,10 +88,10 @@ void CCalcDlg::SetDefaultColors()
 
 void CCalcDlg::ToggleInMemory()
 {
-    engine_.ToggleInMemory();
+    EngineForEvent().ToggleInMemory();
 }
 
-void CCalcDlg::SetExtendedView(bool) {}
+void CCalcDlg::ShowExtendedView(bool) {}
 
 void CCalcDlg::BindControls()
 {
@@ -116,7 +116,7 @@ bool CCalcDlg::OnInitDialog()
                 key->SetUseParentFont(false);
     }
     ready_ = true;
-    engine_.RefreshDisplay(true);
+    EngineForEvent().RefreshDisplay(true);
     return false;  // the window takes the focus itself once it is shown
 }
 
@@ -126,7 +126,7 @@ bool CCalcDlg::OnKeyClicked(int id)
         settings_.bShowTips = IsDlgButtonChecked(Handle(), IDC_KEY_TIPS) == BST_CHECKED ? 1 : 0;
         ApplyTips();
     } else {
-        engine_.OnButton(id);
+        EngineForEvent().OnButton(id);
     }
     return true;
 }
@@ -141,10 +141,11 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 bool CCalcDlg::OnKey(UINT message, int key)
 {
     const Modifiers mods = CurrentModifiers();
+    CalcEngineExt& engine = EngineForEvent();
     switch (message) {
-    case WM_KEYDOWN: return engine_.OnKeyPress(key, mods);
-    case WM_KEYUP: return engine_.OnKeyRelease(key, mods);
-    default: return engine_.OnCharKey(key & 0xFF, mods);
+    case WM_KEYDOWN: return engine.OnKeyPress(key, mods);
+    case WM_KEYUP: return engine.OnKeyRelease(key, mods);
+    default: return engine.OnCharKey(key & 0xFF, mods);
     }
 }
 

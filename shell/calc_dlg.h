@@ -10,34 +10,32 @@
 #include "registry_port.h"
 
 // The calculator window, basic view: it owns the engine and the stored options, shows what
-// the engine pushes, and hands every key, character and click to the engine. CCalcExtDlg
-// adds the extended view, the precision control, the system menu and the settings store;
-// only it is ever created.
-class CCalcDlg : public CKeypadDlg, public ICalcView {
+// the engine pushes, does what it commands, and hands every key, character and click to the
+// engine. CCalcExtDlg adds the extended view, the precision control, the system menu and the
+// settings store; only it is ever created.
+class CCalcDlg : public CKeypadDlg, public ICalcDisplay, public ICalcWindow {
 public:
     CCalcDlg(int templateId, Edition edition);
 
     // The window's operations that the extended window adds to or overrides.
     virtual void ApplyColors(uint32_t mask);
     virtual void SetDefaultColors();
-    void SaveSettings() override {}
     virtual void LoadSettings() {}
     virtual void ToggleInMemory();
-    void SetExtendedView(bool on) override;
+    void ShowExtendedView(bool on) override;
 
-    // ICalcView.
-    ControlSelections ReadSelections() override;
+    // ICalcDisplay.
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
-    bool IsKeyEnabled(int id) override;
-    std::string KeyCaption(int id) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override;
-    bool IsExtendedView() override { return settings_.bExtendedView != 0; }
+
+    // ICalcWindow.
     void TogglePrecisionControl() override;
     void EndWindow(int result) override { End(result); }
+    void SaveSettings() override {}
 
 protected:
     bool OnInitDialog() override;
@@ -47,6 +45,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     Backdrop BackdropOf(int id, UINT message) const override;
 
+    // Shows or hides the precision control as the option says; the engine's display is
+    // refreshed over it by the caller.
     virtual void ApplyPrecisionControl() {}
     // Pushes the colours the plan gives the keys and panels.
     void ApplyColorTargets(const std::vector<ColorTarget>& targets);
@@ -55,6 +55,11 @@ protected:
     virtual IRegistry& Registry() = 0;
     void SetItemText(int id, const std::string& text);
     bool Pushing() const { return pushing_; }
+    // What the selectors show now: the user may have clicked one since the engine last pushed.
+    ControlSelections ReadSelections();
+    // The engine, handed the selections for one event. Everything the window passes on goes
+    // through here, once per event.
+    CalcEngineExt& EngineForEvent();
     // Pastes the clipboard, and copies the result after it when asked. A paste types up to
     // thousands of characters; the window shows only the state after the last one.
     void Paste(bool copyAfter);

@@ -1,4 +1,4 @@
-// What the engine sees of the window: the selections it reads back before a key, and the
+// What the engine sees of the window: the selections read back before every event, and the
 // texts, selections and key states it pushes after one.
 #include "calc_dlg.h"
 
@@ -70,16 +70,6 @@ void CCalcDlg::SetItemText(int id, const std::string& text)
 ControlSelections CCalcDlg::ReadSelections()
 {
     ControlSelections read;
-    // The controls still show the state from before a paste; what they will show is here.
-    if (const CalcState* shown = deferredState_ ? &*deferredState_ : nullptr) {
-        read.nXWindow = shown->nXWindow;
-        read.nActiveReg = shown->nActiveReg;
-        read.nBase = shown->nBase;
-        read.nAngle = shown->nAngle;
-        read.bIntegerInput = shown->bIntegerInput;
-        read.nPrecisionEdit = shown->nPrecisionEdit;
-        return read;
-    }
     read.nXWindow = CheckedIndex(Handle(), kXWindowGroup);
     read.nActiveReg = CheckedIndex(Handle(), kRegisterGroup);
     read.nBase = CheckedIndex(Handle(), kBaseGroup);
@@ -89,6 +79,12 @@ ControlSelections CCalcDlg::ReadSelections()
     const UINT edit = GetDlgItemInt(Handle(), IDC_PRECISION_EDIT, &ok, FALSE);
     read.nPrecisionEdit = ok ? static_cast<int>(edit) : -1;
     return read;
+}
+
+CalcEngineExt& CCalcDlg::EngineForEvent()
+{
+    engine_.TakeSelections(ReadSelections());
+    return engine_;
 }
 
 void CCalcDlg::PushState(const CalcState& state)
@@ -125,9 +121,10 @@ void CCalcDlg::Paste(bool copyAfter)
 {
     // Each typed character refreshes every panel and re-enables the keys its value allows;
     // under a slow window system thousands of them took seconds, so only the last state is
-    // shown.
+    // shown. The selections are read before, as the controls show them.
+    CalcEngineExt& engine = EngineForEvent();
     deferring_ = true;
-    engine_.PasteText();
+    engine.PasteText();
     deferring_ = false;
     if (const std::optional<CalcState> last = std::exchange(deferredState_, std::nullopt))
         PushState(*last);
@@ -152,24 +149,6 @@ void CCalcDlg::EnableKey(int id, bool enabled)
     HWND control = Item(id);
     if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enabled)
         EnableWindow(control, enabled ? TRUE : FALSE);
-}
-
-bool CCalcDlg::IsKeyEnabled(int id)
-{
-    if (deferring_) {
-        const auto it = deferredEnables_.find(id);
-        if (it != deferredEnables_.end())
-            return it->second;
-    }
-    HWND control = Item(id);
-    return control != nullptr && IsWindowEnabled(control) != FALSE;
-}
-
-std::string CCalcDlg::KeyCaption(int id)
-{
-    char caption[32];
-    const UINT length = GetDlgItemTextA(Handle(), id, caption, sizeof caption);
-    return std::string(caption, length);
 }
 
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)

@@ -54,15 +54,13 @@ bool CCalcExtDlg::OnInitDialog()
     ApplyColors(kAllColors);
     const bool placed = RestorePosition();
 
-    // The template is the full width: fold it when the basic view was stored.
-    if (!settings_.bExtendedView) {
-        settings_.bExtendedView = 1;
-        SetExtendedView(false);
-    }
+    // The template is the full width: the engine has it folded when the basic view was stored.
+    if (!settings_.bExtendedView)
+        EngineForEvent().SwitchView(false);
     if (!placed)
         CenterOnWorkArea();
     ApplyPrecisionControl();
-    engine_.ApplyPrecision(true, true);
+    EngineForEvent().ApplyPrecision(true, true);
     return false;  // the window has taken the focus itself
 }
 

@@ -17,7 +17,7 @@ public:
 
     void SaveSettings() override;
     void LoadSettings() override;
-    void SetExtendedView(bool on) override;
+    void ShowExtendedView(bool on) override;
     void ToggleInMemory() override;
     void RefreshPanelBacks(uint32_t mask);
     IRegistry& Registry() override { return registry_; }

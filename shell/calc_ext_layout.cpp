@@ -4,10 +4,8 @@
 #include "command_ids.h"
 #include "window_helpers.h"
 
-void CCalcExtDlg::SetExtendedView(bool on)
+void CCalcExtDlg::ShowExtendedView(bool on)
 {
-    if (on == (settings_.bExtendedView != 0))
-        return;
     const RECT window = ScreenRect(Handle());
     int right = 0;
     if (on) {
@@ -19,7 +17,6 @@ void CCalcExtDlg::SetExtendedView(bool on)
         right = ScreenRect(Item(IDC_PANEL_INTEGER)).left + 2;
         SetDlgItemTextA(Handle(), IDC_KEY_VIEW, ">");
     }
-    engine_.ViewSwitched(on);
     settings_.bExtendedView = on ? 1 : 0;
     MoveWindow(Handle(), window.left, window.top, right - window.left, window.bottom - window.top, TRUE);
 }
@@ -43,6 +40,5 @@ void CCalcExtDlg::ApplyPrecisionControl()
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
         MoveWindow(panel, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     }
-    engine_.RefreshDisplay(true);
     UpdateChecks();  // Ctrl+D comes here without the menu
 }

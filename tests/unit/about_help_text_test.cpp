@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "help_text.h"
 #include "maker_links.h"
+#include "read_file.h"
 
 namespace {
 
@@ -23,15 +22,6 @@ std::vector<uint8_t> Bytes(const std::string& text)
 std::string Text(const ScrambledPayload& payload)
 {
     return std::string(reinterpret_cast<const char*>(payload.bytes), payload.length);
-}
-
-std::string ReadFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in.good()) << "cannot open " << path;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 }  // namespace

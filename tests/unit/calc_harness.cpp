@@ -11,19 +11,16 @@ void FakeCalcView::PushState(const CalcState& state)
     ++pushes;
 }
 
-bool FakeCalcView::IsKeyEnabled(int id)
+bool FakeCalcView::IsKeyEnabled(int id) const
 {
     auto it = enabled.find(id);
     return it == enabled.end() || it->second;
 }
 
-std::string FakeCalcView::KeyCaption(int id)
+void FakeCalcView::EnableKey(int id, bool on)
 {
-    static const char* const kCaptions[] = {"ln",  "log", "exp", "10^x", "x^y",  "x^3", "x^2",
-                                            "sin", "cos", "tan", "asin", "acos", "atan"};
-    if (id >= IDC_KEY_LN && id <= IDC_KEY_ATAN)
-        return kCaptions[id - IDC_KEY_LN];
-    return std::string();
+    enabled[id] = on;
+    ++enableCalls;
 }
 
 void FakeCalcView::SetPrecisionRange(int lowest, int highest)
@@ -38,20 +35,23 @@ void FakeCalcView::SetPrecisionMenuTexts(int nAfter, int nScale)
     menuScaleText = "Common Scale :\t" + std::to_string(nScale);
 }
 
-void FakeCalcView::SetExtendedView(bool on)
+void FakeCalcView::ShowExtendedView(bool on)
 {
-    if (on == extended)
-        return;
     extended = on;
-    engine->ViewSwitched(on);
+    ++viewSwitches;
 }
 
-Calc::Calc(Edition edition) : engine(view, clipboard, options, edition)
+Calc::Calc(Edition edition) : engine(view, view, clipboard, options, edition)
 {
-    view.engine = &engine;
     // The window's first refresh and its precision set-up.
-    engine.RefreshDisplay(true);
-    engine.ApplyPrecision(true, true);
+    Event().RefreshDisplay(true);
+    Event().ApplyPrecision(true, true);
+}
+
+CalcEngineExt& Calc::Event()
+{
+    engine.TakeSelections(view.ReadSelections());
+    return engine;
 }
 
 namespace {
@@ -89,18 +89,18 @@ void Calc::Keys(const std::string& sequence)
     while (tokens >> token) {
         auto named = NamedKeys().find(token);
         if (named != NamedKeys().end()) {
-            engine.OnButton(named->second);
+            Click(named->second);
         } else if (token[0] == '#') {
             for (size_t i = 1; i < token.size(); ++i) {
                 const char c = token[i];
-                engine.OnButton(c <= '9' ? IDC_KEY_DIGIT0 + (c - '0') : IDC_KEY_HEX_A + (c - 'A'));
+                Click(c <= '9' ? IDC_KEY_DIGIT0 + (c - '0') : IDC_KEY_HEX_A + (c - 'A'));
             }
         } else {
             for (char c : token) {
                 if (c >= '0' && c <= '9')
-                    engine.OnButton(IDC_KEY_DIGIT0 + (c - '0'));
+                    Click(IDC_KEY_DIGIT0 + (c - '0'));
                 else if (c == '.')
-                    engine.OnButton(IDC_KEY_POINT);
+                    Click(IDC_KEY_POINT);
                 else
                     throw std::invalid_argument("unknown key token: " + token);
             }
@@ -116,26 +116,26 @@ void Calc::Type(const std::string& text)
 
 void Calc::Tap(int key, Modifiers mods)
 {
-    engine.OnKeyPress(key, mods);
-    engine.OnKeyRelease(key, mods);
+    Press(key, mods);
+    Release(key, mods);
 }
 
 void Calc::SelectBase(int nBase)
 {
     view.controls.nBase = nBase;
-    engine.OnButton(IDC_RADIO_DEC + nBase);
+    Click(IDC_RADIO_DEC + nBase);
 }
 
 void Calc::SelectAngle(int nAngle)
 {
     view.controls.nAngle = nAngle;
-    engine.OnButton(IDC_RADIO_DEGREES + nAngle);
+    Click(IDC_RADIO_DEGREES + nAngle);
 }
 
 void Calc::SetIntegerInput(bool on)
 {
     view.controls.bIntegerInput = on;
-    engine.OnButton(IDC_CHECK_INTEGER_INPUT);
+    Click(IDC_CHECK_INTEGER_INPUT);
 }
 
 Modifiers Shift()

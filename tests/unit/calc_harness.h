@@ -4,19 +4,25 @@
 #include "calc_engine_ext.h"
 #include "fake_calc_view.h"
 
-// One calculator on a fake window, started as the real window starts it. Key sequences are
-// written as on paper, tokens separated by spaces: "20 + 10 %" presses 2, 0, +, 1, 0, %.
+// One calculator on a fake window, started as the real window starts it and driven as the
+// real window drives it: every event reads the selections once and hands them in first. Key
+// sequences are written as on paper, tokens separated by spaces: "20 + 10 %" presses 2, 0,
+// +, 1, 0, %.
 class Calc {
 public:
     explicit Calc(Edition edition = Edition::Classic);
 
+    // The engine, handed what the selectors show, for one event.
+    CalcEngineExt& Event();
+
     // Clicks the keys of a sequence. Numbers are typed digit by digit ("0.07", "12"),
     // "#FF" types hexadecimal digits, and named tokens press their key ("sqrt", "MS", "sin").
     void Keys(const std::string& sequence);
-    void Char(char ch) { engine.OnCharKey(static_cast<unsigned char>(ch), Modifiers{}); }
+    bool Click(int id) { return Event().OnButton(id); }
+    bool Char(char ch) { return Event().OnCharKey(static_cast<unsigned char>(ch), Modifiers{}); }
     void Type(const std::string& text);
-    void Press(int key, Modifiers mods = {}) { engine.OnKeyPress(key, mods); }
-    void Release(int key, Modifiers mods = {}) { engine.OnKeyRelease(key, mods); }
+    bool Press(int key, Modifiers mods = {}) { return Event().OnKeyPress(key, mods); }
+    void Release(int key, Modifiers mods = {}) { Event().OnKeyRelease(key, mods); }
     void Tap(int key, Modifiers mods = {});
 
     // What the panels show.
@@ -26,7 +32,7 @@ public:
     const std::string& Other() const { return view.shown.strOther; }
     const std::string& LastOp() const { return view.shown.strLastOp; }
     const CalcState& S() const { return engine.State(); }
-    bool Enabled(int id) { return view.IsKeyEnabled(id); }
+    bool Enabled(int id) const { return view.IsKeyEnabled(id); }
 
     // A user's click on a selector: moves the radio or ticks the box, then the key's action.
     void SelectBase(int nBase);

@@ -8,7 +8,7 @@ namespace {
 void Paste(Calc& c, const std::string& text)
 {
     c.clipboard.text = text;
-    c.engine.PasteText();
+    c.Event().PasteText();
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ TEST(Paste, AnEmptyOrUnavailableClipboardChangesNothing)
     EXPECT_EQ(c.Up(), "4");
 
     c.clipboard.open = false;
-    c.engine.PasteText();
+    c.Event().PasteText();
     c.engine.CopyValue();
     EXPECT_EQ(c.Down(), "2");
     EXPECT_EQ(c.clipboard.puts, 0);
@@ -120,7 +120,7 @@ TEST(PasteAndCopy, PutsTheResultOfThePasteOnTheClipboard)
 {
     Calc c;
     c.clipboard.text = "6*7=";
-    c.engine.PasteText();
+    c.Event().PasteText();
     c.engine.CopyValue();
     EXPECT_EQ(c.clipboard.text, "42");
 }

@@ -3,38 +3,36 @@
 #include <string>
 #include <vector>
 
-#include "calc_view.h"
+#include "calc_display.h"
+#include "calc_window.h"
 #include "fake_clipboard.h"
 
-class CalcEngineExt;
-
-// What a window's radio buttons, check box and precision box show once it has shown `state`.
-inline ControlSelections SelectionsShowing(const CalcState& state)
-{
-    return ControlSelections{state.nXWindow, state.nActiveReg,    state.nBase,
-                             state.nAngle,   state.bIntegerInput, state.nPrecisionEdit};
-}
-
 // A window made of plain fields: what the engine pushed is what the controls show, and a
-// test can move a radio button or tick the check box as a user would.
-class FakeCalcView : public ICalcView {
+// test can move a radio button or tick the check box as a user would. It never calls the
+// engine; it counts what a test checks the traffic by.
+class FakeCalcView : public ICalcDisplay, public ICalcWindow {
 public:
-    ControlSelections ReadSelections() override { return controls; }
+    // What the window reads back before it hands an event to the engine.
+    ControlSelections ReadSelections()
+    {
+        ++reads;
+        return controls;
+    }
+
     void PushState(const CalcState& state) override;
     void RepaintControl(int id) override { repainted.push_back(id); }
-    void EnableKey(int id, bool on) override { enabled[id] = on; }
-    bool IsKeyEnabled(int id) override;
-    std::string KeyCaption(int id) override;
+    void EnableKey(int id, bool on) override;
+    // What the key shows: enabled unless the engine has disabled it.
+    bool IsKeyEnabled(int id) const;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
-    bool IsExtendedView() override { return extended; }
-    void SetExtendedView(bool on) override;
-    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
+
     void SaveSettings() override { ++saves; }
     void EndWindow(int result) override { endResult = result; }
+    void ShowExtendedView(bool on) override;
+    void TogglePrecisionControl() override { showPrecision = !showPrecision; }
 
-    CalcEngineExt* engine = nullptr;
     CalcState shown;  // the texts as the panels show them
     ControlSelections controls;
     std::map<int, bool> enabled;
@@ -49,4 +47,7 @@ public:
     int saves = 0;
     int endResult = 0;
     int pushes = 0;
+    int enableCalls = 0;
+    int reads = 0;
+    int viewSwitches = 0;
 };

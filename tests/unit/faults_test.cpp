@@ -95,7 +95,7 @@ TEST(Faults, PastedBytesAboveAsciiAreIgnoredNotUpperCased)
     Calc c;
     c.clipboard.text = "\xe9\xff"
                        "5\xb5";
-    c.engine.PasteText();
+    c.Event().PasteText();
     EXPECT_EQ(c.Down(), "5");
 }
 
@@ -103,7 +103,7 @@ TEST(Faults, AMegabytePasteIsBoundedAndLeavesAUsableCalculator)
 {
     Calc c;
     c.clipboard.text.assign(1 << 20, '7');
-    c.engine.PasteText();
+    c.Event().PasteText();
     EXPECT_EQ(c.Down().size(), kMaxPastedChars);
     EXPECT_TRUE(std::isinf(c.S().dCurrent));
 
@@ -111,7 +111,7 @@ TEST(Faults, AMegabytePasteIsBoundedAndLeavesAUsableCalculator)
     for (int i = 0; i < (1 << 19); ++i)
         sums += "1+";
     c.clipboard.text = sums;
-    c.engine.PasteText();
+    c.Event().PasteText();
     EXPECT_EQ(c.Up(), "2048");  // the first 4096 characters: 2048 additions of 1
 
     c.Keys("Clear 2 + 3 =");

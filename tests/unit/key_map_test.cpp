@@ -14,7 +14,7 @@ TEST(Characters, TypeACalculation)
     EXPECT_EQ(c.Down(), "1.5");
     c.Type("_");
     EXPECT_EQ(c.Down(), "-1.5");
-    EXPECT_FALSE(c.engine.OnCharKey('?', Modifiers{}));
+    EXPECT_FALSE(c.Event().OnCharKey('?', Modifiers{}));
 }
 
 TEST(Characters, MinusStartsANegativeNumberOnlyOnABareZero)
@@ -115,8 +115,8 @@ TEST(KeyPress, BackspaceAndCtrlBackspaceByEdition)
     classic.Press('M');
     classic.Press(vk::Back);
     EXPECT_EQ(classic.Down(), "1");
-    EXPECT_FALSE(classic.engine.OnKeyPress(vk::Back, Ctrl()));
-    EXPECT_FALSE(classic.engine.OnKeyPress(vk::Back, Shift()));
+    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Ctrl()));
+    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Shift()));
     EXPECT_EQ(classic.S().dMemory, 12.0);
 
     Calc styled(Edition::Styled);
@@ -218,16 +218,16 @@ TEST(KeyRelease, CtrlChords)
 
 TEST(KeyRelease, LettersGiveTrigonometryExceptInTheHexadecimalInput)
 {
+    const struct {
+        const char* typed;
+        int letter;
+    } kFunctions[] = {{"90", 'S'}, {"0", 'C'}, {"45", 'T'}};  // each gives 1
     Calc c;
-    c.Type("90");
-    c.Tap('S');
-    EXPECT_EQ(c.Up(), "1");
-    c.Type("0");
-    c.Tap('C');
-    EXPECT_EQ(c.Up(), "1");
-    c.Type("45");
-    c.Tap('T');
-    EXPECT_EQ(c.Up(), "1");
+    for (const auto& f : kFunctions) {
+        c.Type(f.typed);
+        c.Tap(f.letter);
+        EXPECT_EQ(c.Up(), "1") << static_cast<char>(f.letter);
+    }
 
     Calc h;
     h.SelectBase(1);
@@ -274,52 +274,53 @@ TEST(Escape, ActsOnReleaseOnlyAfterItsPressReachedTheWindow)
     EXPECT_EQ(c.Down(), "7");
 }
 
-TEST(Escape, ExitSavesAndEndsTheWindow)
+TEST(Escape, ExitSavesAndEndsTheWindowAndWinsOverClearWhenBothAreStored)
 {
-    Calc c;
-    c.options.bExitByEscape = 1;
-    c.Tap(vk::Escape);
-    EXPECT_EQ(c.view.saves, 1);
-    EXPECT_EQ(c.view.endResult, 2);
-
-    Calc off;
-    off.Type("4");
-    off.Tap(vk::Escape);
-    EXPECT_EQ(off.view.saves, 0);
-    EXPECT_EQ(off.Down(), "4");
-}
-
-TEST(Escape, WithBothOptionsStoredExitWinsAndNothingIsCleared)
-{
-    Calc c;
-    c.options.bExitByEscape = 1;
-    c.options.bClearByEscape = 1;
-    c.Type("4");
-    c.Tap(vk::Escape);
-    EXPECT_EQ(c.view.endResult, 2);
-    EXPECT_EQ(c.view.saves, 1);
-    EXPECT_EQ(c.Down(), "4");
+    const struct {
+        uint8_t exitByEscape;
+        uint8_t clearByEscape;
+        const char* typed;
+        int saves;
+        int endResult;
+        const char* down;
+    } kOptions[] = {
+        {1, 0, "", 1, 2, "0"},
+        {0, 0, "4", 0, 0, "4"},
+        {1, 1, "4", 1, 2, "4"},  // a window that is ending clears nothing
+    };
+    for (const auto& o : kOptions) {
+        Calc c;
+        c.options.bExitByEscape = o.exitByEscape;
+        c.options.bClearByEscape = o.clearByEscape;
+        c.Type(o.typed);
+        c.Tap(vk::Escape);
+        const std::string row =
+            "exit " + std::to_string(o.exitByEscape) + " clear " + std::to_string(o.clearByEscape);
+        EXPECT_EQ(c.view.saves, o.saves) << row;
+        EXPECT_EQ(c.view.endResult, o.endResult) << row;
+        EXPECT_EQ(c.Down(), o.down) << row;
+    }
 }
 
 TEST(Buttons, ADoubleClickOnADigitEntersItTwice)
 {
     Calc c;
-    c.engine.OnButton(IDC_KEY_DIGIT0 + 1);
-    c.engine.OnButton(IDC_KEY_DIGIT0 + 1);  // the double-click notification
+    c.Click(IDC_KEY_DIGIT0 + 1);
+    c.Click(IDC_KEY_DIGIT0 + 1);  // the double-click notification
     EXPECT_EQ(c.Down(), "11");
 }
 
 TEST(Buttons, ViewKeyAndXRadios)
 {
     Calc c;
-    c.engine.OnButton(IDC_KEY_VIEW);
+    c.Click(IDC_KEY_VIEW);
     EXPECT_FALSE(c.view.extended);
-    c.engine.OnButton(IDC_KEY_VIEW);
+    c.Click(IDC_KEY_VIEW);
     EXPECT_TRUE(c.view.extended);
 
     c.Type("5");
     c.view.controls.nXWindow = 1;  // the user clicks the up radio
-    c.engine.OnButton(IDC_RADIO_X_UP);
+    c.Click(IDC_RADIO_X_UP);
     EXPECT_FALSE(c.Enabled(IDC_KEY_SQRT));  // x is now the up window, 0
-    EXPECT_FALSE(c.engine.OnButton(IDC_KEY_TIPS));
+    EXPECT_FALSE(c.Click(IDC_KEY_TIPS));
 }

@@ -8,13 +8,13 @@ namespace {
 void SetAfterPoint(Calc& c, bool after)
 {
     c.engine.State().bAfter = after;
-    c.engine.ApplyPrecision(true, false);
+    c.Event().ApplyPrecision(true, false);
 }
 
 void EditPrecision(Calc& c, int value)
 {
     c.view.controls.nPrecisionEdit = value;
-    c.engine.OnPrecisionEdited();
+    c.Event().OnPrecisionEdited();
 }
 
 }  // namespace
