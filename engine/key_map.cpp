@@ -1,5 +1,6 @@
 // The basic key map: clicks on keys, typed characters, key presses and key releases.
 #include "calc_engine.h"
+#include "window_results.h"
 
 void CalcEngine::PressIfEnabled(int id)
 {
@@ -131,7 +132,7 @@ bool CalcEngine::OnKeyRelease(int key, Modifiers mods)
         handled = true;
         if (options_.bExitByEscape) {
             window_.SaveSettings();
-            window_.EndWindow(2);
+            window_.EndWindow(kEndClosed);
         } else if (options_.bClearByEscape) {
             ClearKey(IDC_KEY_CLEAR);
         }

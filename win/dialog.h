@@ -1,16 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include "window_results.h"
+
 // The base of every window of the program: a dialog created from a template and run in our
 // own modal loop. The loop offers each message to PreTranslateMessage first and never to the
 // dialog manager, so no window gets Tab, arrow, Enter or Escape handling it did not ask for.
 // Handlers return true when they handled a message; what they leave goes to the dialog
 // manager's default processing.
-// What a window's run returns when it ends: closed for good, or to be created again from the
-// other template (the other font). A run that creates no window returns 0 or -1.
-constexpr INT_PTR kEndClosed = 2;
-constexpr INT_PTR kEndRecreate = -2;
-
 class Dialog {
 public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
