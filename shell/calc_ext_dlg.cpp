@@ -96,6 +96,6 @@ bool CCalcExtDlg::OnControlNotify(int id, int code)
     // The spin control writes its number into the edit box; numbers the engine pushes
     // itself are no edit.
     if (code == EN_CHANGE && ready_ && !Pushing())
-        engine_.OnPrecisionEdited();
+        EngineForEvent().OnPrecisionEdited();
     return code == EN_CHANGE;
 }
