@@ -10,7 +10,7 @@ packages=(
     wine wine64 fonts-wine fonts-liberation
     xvfb xdotool imagemagick xclip x11-utils
     g++-mingw-w64-x86-64
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
 )
 
 # Prints a command's output only when it fails.
