@@ -1,10 +1,11 @@
-// The emblem's random numbers: the C runtime's generator on every platform.
+// The emblem's random numbers: the C runtime's generator on every platform, and the ranges
+// the emblem's motion takes from it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "color_math.h"
+#include "emblem_model.h"
 #include "lcg_random.h"
 
 TEST(LcgRandom, GivesTheCRuntimeSequence)
@@ -46,33 +47,54 @@ TEST(LcgRandom, StaysWithin0To32767AndReachesBothEnds)
     EXPECT_EQ(highest, 32767);
 }
 
-TEST(LcgRandom, InitialVelocitiesRunFromMinus2To2)
+namespace {
+
+// Records nothing: the tests look at the animation's trail.
+class NullCanvas : public EmblemCanvas {
+public:
+    void FillBackground() override {}
+    void SetPixel(int32_t, int32_t, Color) override {}
+    void DrawTrailLine(int32_t, const TrailLine&) override {}
+    void TrailCreated(const LineTrail&) override {}
+};
+
+std::set<int32_t> Components(const TrailVelocity& v)
 {
+    return {v.dx1, v.dy1, v.dx2, v.dy2};
+}
+
+}  // namespace
+
+TEST(EmblemRandomness, FirstVelocitiesRunFromMinus2To2AndTakeEveryValue)
+{
+    // A 200-pixel area allows 4 pixels a frame, so nothing cuts the first velocities back.
     std::set<int32_t> seen;
-    for (uint32_t seed : {0u, 1u, 7u, 1700000000u, 0xFFFFFFFFu}) {
-        LcgRandom random(seed);
-        for (int i = 0; i < 20000; ++i) {
-            const int32_t velocity = MulDivRound(random.Rand(), 4, 32767) - 2;
-            ASSERT_GE(velocity, -2);
-            ASSERT_LE(velocity, 2);
-            seen.insert(velocity);
+    for (uint32_t now = 0; now < 400; ++now) {
+        EmblemAnimation animation(1);
+        NullCanvas canvas;
+        animation.Paint(EmblemRect{0, 0, 200, 200}, now * 7919u, canvas);
+        for (int32_t v : Components(animation.Trail()->Velocity())) {
+            ASSERT_GE(v, -2) << now;
+            ASSERT_LE(v, 2) << now;
+            seen.insert(v);
         }
     }
     EXPECT_EQ(seen, (std::set<int32_t>{-2, -1, 0, 1, 2}));
-    // The two ends of the range come from the two ends of the numbers.
-    EXPECT_EQ(MulDivRound(0, 4, 32767) - 2, -2);
-    EXPECT_EQ(MulDivRound(32767, 4, 32767) - 2, 2);
 }
 
-TEST(LcgRandom, AccelerationsRunFromMinus2To2)
+TEST(EmblemRandomness, EachAccelerationChangesAVelocityByMinus2To2AndTakesEveryChange)
 {
+    // A large area's speed limits are far away, so no change is cut back.
     std::set<int32_t> seen;
-    LcgRandom random(99);
-    for (int i = 0; i < 10000; ++i) {
-        const int32_t change = random.Rand() % 5 - 2;
-        ASSERT_GE(change, -2);
-        ASSERT_LE(change, 2);
-        seen.insert(change);
+    for (uint32_t seed = 1; seed <= 500; ++seed) {
+        LineTrail trail(18, EmblemRect{0, 0, 1000, 1000}, 500, 500);
+        LcgRandom random(seed);
+        trail.Accelerate(random);
+        for (int32_t change : Components(trail.Velocity())) {
+            ASSERT_GE(change, -2) << seed;
+            ASSERT_LE(change, 2) << seed;
+            seen.insert(change);
+        }
     }
-    EXPECT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen, (std::set<int32_t>{-2, -1, 0, 1, 2}));
 }
