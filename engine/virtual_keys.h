@@ -1,7 +1,7 @@
 #pragma once
 
-// Virtual-key codes of the keys the engine's key map knows. They equal the Windows codes,
-// written out so that the engine needs no system header.
+// Virtual-key codes of the keys the engine's and the loan window's key maps know. They equal
+// the Windows codes, written out so that neither needs a system header.
 namespace vk {
 constexpr int Back = 0x08;
 constexpr int Return = 0x0D;
@@ -15,13 +15,15 @@ constexpr int Delete = 0x2E;
 constexpr int Add = 0x6B;
 constexpr int Subtract = 0x6D;
 constexpr int Divide = 0x6F;
+constexpr int F1 = 0x70;
 constexpr int OemMinus = 0xBD;
 // Letters are their upper-case character codes: 'A' is 0x41.
 }  // namespace vk
 
-// The state of Shift and Ctrl when a key event happened. The window reads it; the engine
-// never asks the system.
+// The state of Shift, Ctrl and Alt when a key event happened. The window reads it; the key
+// maps never ask the system. Only F1 looks at Alt: it asks for help only on its own.
 struct Modifiers {
     bool shift = false;
     bool ctrl = false;
+    bool alt = false;
 };

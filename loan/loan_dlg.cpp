@@ -7,11 +7,15 @@
 
 namespace {
 
-constexpr uint32_t kEscapePressed = 1;
 constexpr UINT kValueFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 
 const int kPanelIds[] = {IDC_LOAN_AMOUNT, IDC_LOAN_TERM, IDC_LOAN_RATE, IDC_LOAN_RESULT};
 const int kRadioIds[] = {IDC_LOAN_RADIO_AMOUNT, IDC_LOAN_RADIO_RATE, IDC_LOAN_RADIO_TERM};
+
+Modifiers HeldModifiers()
+{
+    return Modifiers{ShiftHeld(), CtrlHeld(), GetKeyState(VK_MENU) < 0};
+}
 
 }  // namespace
 
@@ -21,7 +25,8 @@ const char* LoanWindowTitle(Edition edition)
 }
 
 CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
-    : CKeypadDlg(templateId, edition, IDA_LOAN), registry_(registry), entry_(*this, clipboard_)
+    : CKeypadDlg(templateId, edition, IDA_LOAN), registry_(registry), entry_(*this, clipboard_),
+      keys_(entry_, settings_, [this] { ReadBackField(); })
 {
     BindOptions(settings_, settings_.bExitByEscape, settings_.bClearByEscape);
     // Every option of this window is saved as soon as it changes.
@@ -172,71 +177,26 @@ bool CLoanDlg::OnKey(UINT message, int key)
 
 bool CLoanDlg::OnCharacter(char ch)
 {
-    ReadBackField();
-    if (ch >= '0' && ch <= '9')
-        entry_.AddDigit(ch);
-    else if (ch == ',' || ch == '.')
-        entry_.AddSeparator();
-    else if (ch == '=')
-        entry_.ComputeLoan();
-    else
-        return false;
-    return true;
+    return ActOnKey(keys_.OnCharacter(ch));
 }
 
 bool CLoanDlg::OnKeyDown(int key)
 {
-    if (IsHelpKey(key)) {
-        ShowHelp();
-        return true;
-    }
-    ReadBackField();
-    if (CtrlHeld()) {
-        if (key != VK_DELETE)
-            return false;
-        entry_.ClearAll();
-        return true;
-    }
-    if (ShiftHeld()) {
-        if (key != VK_DELETE)
-            return false;
-        entry_.ClearField();
-        return true;
-    }
-    switch (key) {
-    case VK_BACK:
-    case VK_DELETE: entry_.DeleteLast(); return true;
-    case VK_ESCAPE: keyState_ |= kEscapePressed; return true;
-    case VK_UP: entry_.SelectPreviousField(); return true;
-    case VK_DOWN: entry_.SelectNextField(); return true;
-    default: return false;
-    }
+    return ActOnKey(keys_.OnKeyDown(key, HeldModifiers()));
 }
 
 bool CLoanDlg::OnKeyUp(int key)
 {
-    ReadBackField();
-    if (CtrlHeld()) {
-        keyState_ &= ~kEscapePressed;
-        return false;
-    }
-    if (key == VK_RETURN) {
-        entry_.ComputeLoan();  // Enter computes on release and never closes the window
-        return true;
-    }
-    if (ShiftHeld() || key != VK_ESCAPE) {
-        keyState_ &= ~kEscapePressed;
-        return false;
-    }
-    // Only an Escape whose press reached this window acts; the latch stays set after it.
-    // Stored settings may have both options on: exiting wins, and an ending window clears
-    // nothing.
-    if ((keyState_ & kEscapePressed) != 0) {
-        if (settings_.bExitByEscape) {
-            SaveAndClose();
-        } else if (settings_.bClearByEscape) {
-            entry_.ClearAll();
-        }
+    return ActOnKey(keys_.OnKeyUp(key, HeldModifiers()));
+}
+
+bool CLoanDlg::ActOnKey(LoanKeyResult result)
+{
+    switch (result) {
+    case LoanKeyResult::NotHandled: return false;
+    case LoanKeyResult::Help: ShowHelp(); break;
+    case LoanKeyResult::SaveAndExit: SaveAndClose(); break;
+    case LoanKeyResult::Handled: break;
     }
     return true;
 }

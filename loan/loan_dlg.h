@@ -1,6 +1,7 @@
 #pragma once
 #include "keypad_dialog.h"
 #include "loan_entry.h"
+#include "loan_key_map.h"
 #include "loan_settings.h"
 
 // The loan calculator's window: three inputs and the result line in four panels, a keypad of
@@ -33,11 +34,12 @@ private:
     bool OnKeyDown(int key);
     bool OnKeyUp(int key);
     bool OnCharacter(char ch);
+    bool ActOnKey(LoanKeyResult result);
 
     IRegistry& registry_;
     LoanSettings settings_;
     LoanEntry entry_;
-    uint32_t keyState_ = 0;  // bit 0: an Escape press reached this window
+    LoanKeyMap keys_;
     bool ready_ = false;
 };
 

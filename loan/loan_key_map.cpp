@@ -1,0 +1,80 @@
+// The loan window's key map.
+#include "loan_key_map.h"
+
+#include <utility>
+
+LoanKeyMap::LoanKeyMap(LoanEntry& entry, const LoanSettings& settings, std::function<void()> readBackField)
+    : entry_(entry), settings_(settings), readBackField_(std::move(readBackField))
+{
+}
+
+LoanKeyResult LoanKeyMap::OnCharacter(char ch)
+{
+    readBackField_();
+    if (ch >= '0' && ch <= '9')
+        entry_.AddDigit(ch);
+    else if (ch == ',' || ch == '.')
+        entry_.AddSeparator();
+    else if (ch == '=')
+        entry_.ComputeLoan();
+    else
+        return LoanKeyResult::NotHandled;
+    return LoanKeyResult::Handled;
+}
+
+LoanKeyResult LoanKeyMap::OnKeyDown(int key, Modifiers mods)
+{
+    // Help is asked for without reading the window back: nothing in the entry changes.
+    if (key == vk::F1 && !mods.shift && !mods.ctrl && !mods.alt)
+        return LoanKeyResult::Help;
+    readBackField_();
+    // Ctrl takes precedence over Shift; with either held only Delete does anything.
+    if (mods.ctrl) {
+        if (key != vk::Delete)
+            return LoanKeyResult::NotHandled;
+        entry_.ClearAll();
+        return LoanKeyResult::Handled;
+    }
+    if (mods.shift) {
+        if (key != vk::Delete)
+            return LoanKeyResult::NotHandled;
+        entry_.ClearField();
+        return LoanKeyResult::Handled;
+    }
+    switch (key) {
+    case vk::Back:
+    case vk::Delete: entry_.DeleteLast(); break;
+    case vk::Escape: escapePressed_ = true; break;
+    case vk::Up: entry_.SelectPreviousField(); break;
+    case vk::Down: entry_.SelectNextField(); break;
+    default: return LoanKeyResult::NotHandled;
+    }
+    return LoanKeyResult::Handled;
+}
+
+LoanKeyResult LoanKeyMap::OnKeyUp(int key, Modifiers mods)
+{
+    readBackField_();
+    if (mods.ctrl) {
+        escapePressed_ = false;
+        return LoanKeyResult::NotHandled;
+    }
+    if (key == vk::Return) {
+        entry_.ComputeLoan();  // Enter computes on release and never closes the window
+        return LoanKeyResult::Handled;
+    }
+    if (mods.shift || key != vk::Escape) {
+        escapePressed_ = false;
+        return LoanKeyResult::NotHandled;
+    }
+    // Only an Escape whose press reached this window acts; the latch stays set after it.
+    // Stored settings may have both options on: exiting wins, and an ending window clears
+    // nothing.
+    if (!escapePressed_)
+        return LoanKeyResult::Handled;
+    if (settings_.bExitByEscape)
+        return LoanKeyResult::SaveAndExit;
+    if (settings_.bClearByEscape)
+        entry_.ClearAll();
+    return LoanKeyResult::Handled;
+}
