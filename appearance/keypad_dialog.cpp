@@ -205,6 +205,11 @@ CCalcPanel* CKeypadDlg::Panel(int id) const
     return controls_.Panel(Item(id));
 }
 
+Modifiers CKeypadDlg::HeldModifiers()
+{
+    return Modifiers{ShiftHeld(), CtrlHeld(), GetKeyState(VK_MENU) < 0};
+}
+
 void CKeypadDlg::ShowHelp()
 {
     ShowAboutWindow(kMakerMailLink, kMakerWebAddress);

@@ -9,6 +9,7 @@
 #include "edition.h"
 #include "painted_controls.h"
 #include "tooltips.h"
+#include "virtual_keys.h"
 #include "win32_clipboard.h"
 #include "window_options.h"
 
@@ -105,7 +106,6 @@ protected:
     virtual Backdrop BackdropOf(int id, UINT message) const;
     // The window's background colour; the caller invalidates what needs painting.
     void SetBackground(Color color);
-    bool HasBackground() const { return backgroundBrush_ != nullptr; }
 
     void ApplyTips();
     void ApplySoftButtons();
@@ -114,6 +114,8 @@ protected:
     // Redraws the window and every control, after the font of the values or keys changed.
     void RedrawAll();
 
+    // Shift, Ctrl and Alt as they are for the key message being handled.
+    static Modifiers HeldModifiers();
     bool IsClassic() const { return edition_ == Edition::Classic; }
     CCalcButton* Key(int id) const;
     CCalcPanel* Panel(int id) const;

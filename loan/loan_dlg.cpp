@@ -12,11 +12,6 @@ constexpr UINT kValueFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 const int kPanelIds[] = {IDC_LOAN_AMOUNT, IDC_LOAN_TERM, IDC_LOAN_RATE, IDC_LOAN_RESULT};
 const int kRadioIds[] = {IDC_LOAN_RADIO_AMOUNT, IDC_LOAN_RADIO_RATE, IDC_LOAN_RADIO_TERM};
 
-Modifiers HeldModifiers()
-{
-    return Modifiers{ShiftHeld(), CtrlHeld(), GetKeyState(VK_MENU) < 0};
-}
-
 }  // namespace
 
 const char* LoanWindowTitle(Edition edition)

@@ -70,11 +70,6 @@ const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL
 
 }  // namespace
 
-Modifiers CurrentModifiers()
-{
-    return Modifiers{ShiftHeld(), CtrlHeld()};
-}
-
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
     : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, *this, clipboard_, settings_.engine, edition)
 {
@@ -140,7 +135,7 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 
 bool CCalcDlg::OnKey(UINT message, int key)
 {
-    const Modifiers mods = CurrentModifiers();
+    const Modifiers mods = HeldModifiers();
     CalcEngineExt& engine = EngineForEvent();
     switch (message) {
     case WM_KEYDOWN: return engine.OnKeyPress(key, mods);

@@ -79,6 +79,3 @@ private:
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
 };
-
-// Shift and Ctrl as they are now.
-Modifiers CurrentModifiers();
