@@ -10,6 +10,7 @@
 #include "calculator_fixture.h"
 #include "control_ids.h"
 #include "loan_fixture.h"
+#include "stored_records.h"
 #include "wait.h"
 #include "window_controls.h"
 
@@ -24,73 +25,6 @@
 
 namespace e2e {
 namespace {
-
-enum class Kind {
-    Colors,    // little-endian colour words
-    Flag,      // one byte, 0 or 1
-    Position,  // two signed 32-bit words
-    Numbers,   // four doubles
-    Context,   // five signed 32-bit selectors
-    Counter,   // REG_DWORD, any value
-    Scale,     // REG_DWORD, significant digits
-    After,     // REG_DWORD, digits after the point
-    Text,      // REG_SZ of the loan window
-};
-
-enum class Key { Calculator, Loan };
-
-struct ValueEntry {
-    Key key;
-    const char* name;
-    DWORD type;
-    size_t size;  // 0 for texts
-    Kind kind;
-    bool classicOnly;  // the Styled edition has no key-style options
-};
-
-const ValueEntry kValues[] = {
-    {Key::Calculator, "Basic Colors", REG_BINARY, 60, Kind::Colors, false},
-    {Key::Calculator, "Extended Colors", REG_BINARY, 20, Kind::Colors, false},
-    {Key::Calculator, "Custom Colors", REG_BINARY, 64, Kind::Colors, false},
-    {Key::Calculator, "Extended View", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "System Backgrounds", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Exit by Escape", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Clear by Escape", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Show Tips", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Soft Btns", REG_BINARY, 1, Kind::Flag, true},
-    {Key::Calculator, "In Memory", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Show Precision", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Run Multiple", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Big Font", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Bold Result", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "Bold Button", REG_BINARY, 1, Kind::Flag, true},
-    {Key::Calculator, "Comma Point", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "bAfter", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "On Top", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Calculator, "x,y", REG_BINARY, 8, Kind::Position, false},
-    {Key::Calculator, "Last Values", REG_BINARY, 32, Kind::Numbers, false},
-    {Key::Calculator, "Context", REG_BINARY, 20, Kind::Context, false},
-    {Key::Calculator, "Run Q-ty", REG_DWORD, 4, Kind::Counter, false},
-    {Key::Calculator, "nScale", REG_DWORD, 4, Kind::Scale, false},
-    {Key::Calculator, "nAfter", REG_DWORD, 4, Kind::After, false},
-
-    {Key::Loan, "Colors", REG_BINARY, 36, Kind::Colors, false},
-    {Key::Loan, "System Backgrounds", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Exit by Escape", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Clear by Escape", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Show Tips", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Soft Btns", REG_BINARY, 1, Kind::Flag, true},
-    {Key::Loan, "Run Multiple", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Big Font", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Bold Result", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "Bold Button", REG_BINARY, 1, Kind::Flag, true},
-    {Key::Loan, "Comma Point", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "On Top", REG_BINARY, 1, Kind::Flag, false},
-    {Key::Loan, "x,y", REG_BINARY, 8, Kind::Position, false},
-    {Key::Loan, "Amount", REG_SZ, 0, Kind::Text, false},
-    {Key::Loan, "Months", REG_SZ, 0, Kind::Text, false},
-    {Key::Loan, "Percent", REG_SZ, 0, Kind::Text, false},
-};
 
 Bytes RepeatedWord(uint32_t word, size_t count)
 {
@@ -282,7 +216,7 @@ std::vector<Round> AllRounds(Key key)
 {
     std::vector<std::string> variants;
     std::vector<std::vector<Case>> byIndex;  // the key's values' cases, in table order
-    for (const ValueEntry& entry : kValues) {
+    for (const ValueEntry& entry : kStoredValues) {
         if (entry.key != key)
             continue;
         byIndex.push_back(CasesFor(entry));
@@ -324,42 +258,6 @@ bool ShowsFive(const std::string& text)
     return *end == '\0' && value == 5.0;
 }
 
-double DoubleAt(const Bytes& bytes, size_t offset)
-{
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i)
-        bits |= static_cast<uint64_t>(bytes[offset + i]) << (8 * i);
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-int32_t Int32At(const Bytes& bytes, size_t offset)
-{
-    uint32_t word = 0;
-    for (int i = 0; i < 4; ++i)
-        word |= static_cast<uint32_t>(bytes[offset + i]) << (8 * i);
-    return static_cast<int32_t>(word);
-}
-
-// A user can see and reach the window: some part of it lies on the desktop.
-bool OnTheDesktop(HWND window)
-{
-    const RECT desktop = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                          GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                          GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const RECT frame = WindowRect(window);
-    RECT common = {};
-    return IntersectRect(&common, &desktop, &frame) != FALSE;
-}
-
-bool IsRepeatableOp(int32_t op)
-{
-    // Nothing, an arithmetic key or a function key: what "=" can repeat.
-    return op <= CALC_OP_CONTINUE || (op >= IDC_KEY_DIVIDE && op <= IDC_KEY_RECIPROCAL) ||
-           (op >= IDC_KEY_LN && op <= IDC_KEY_ATAN);
-}
-
 class HostileSettingsTest : public LoanTest, public testing::WithParamInterface<Round> {
 protected:
     void SetUp() override
@@ -372,7 +270,7 @@ protected:
         LoanTest::SetUp();
         if (HasFatalFailure())
             return;
-        for (const ValueEntry& entry : kValues) {
+        for (const ValueEntry& entry : kStoredValues) {
             if (entry.classicOnly && !CurrentEdition().classic)
                 continue;
             if (entry.key == Key::Calculator)
@@ -440,105 +338,27 @@ protected:
         EXPECT_EQ(saved, ValidValue(entry)) << "\"" << entry.name << "\" changed";
     }
 
-    // Every value of the record is there with its type and size, and reads back in range.
+    // A sound record that kept what the round did not spoil, and the numbers of [2 + 3 =].
     void ExpectValidCalculatorRecord()
     {
-        const std::map<std::string, RegistryValue> stored = ReadAllValues(CurrentEdition().registryKey);
-        for (const ValueEntry& entry : kValues) {
-            if (entry.key != Key::Calculator || (entry.classicOnly && !CurrentEdition().classic))
-                continue;
-            const auto it = stored.find(entry.name);
-            if (it == stored.end()) {
-                ADD_FAILURE() << "\"" << entry.name << "\" was not saved";
-                continue;
-            }
-            const RegistryValue& value = it->second;
-            EXPECT_EQ(value.type, entry.type) << entry.name;
-            if (value.bytes.size() != entry.size) {
-                ADD_FAILURE() << "\"" << entry.name << "\" was saved with " << value.bytes.size()
-                              << " bytes, not " << entry.size;
-                continue;
-            }
-            const Bytes& b = value.bytes;
+        ExpectSoundRecord(Key::Calculator, CurrentEdition(), [&](const ValueEntry& entry, const Bytes& b) {
             ExpectKeptAsWritten(entry, b);
-            switch (entry.kind) {
-            case Kind::Flag: EXPECT_LE(b[0], 1) << entry.name; break;
-            case Kind::Numbers:
+            if (entry.kind == Kind::Numbers) {
                 // [2 + 3 =] with the accumulator active: up 5, current 3, accumulator 5.
                 EXPECT_EQ(DoubleAt(b, 0), 5.0) << "dUp";
                 EXPECT_EQ(DoubleAt(b, 8), 3.0) << "dCurrent";
                 EXPECT_EQ(DoubleAt(b, 16), 5.0) << "dAccumulator";
-                break;
-            case Kind::Context: {
-                const int32_t activeReg = Int32At(b, 0);
-                const int32_t xWindow = Int32At(b, 4);
-                const int32_t base = Int32At(b, 8);
-                const int32_t angle = Int32At(b, 12);
-                const int32_t lastOp = Int32At(b, 16);
-                EXPECT_TRUE(activeReg == 0 || activeReg == 1) << "active register " << activeReg;
-                EXPECT_TRUE(xWindow == 0 || xWindow == 1) << "x window " << xWindow;
-                EXPECT_TRUE(base >= 0 && base <= 3) << "base " << base;
-                EXPECT_TRUE(angle == 0 || angle == 1) << "angle " << angle;
-                EXPECT_TRUE(IsRepeatableOp(lastOp)) << "last operation " << lastOp;
-                EXPECT_EQ(lastOp, IDC_KEY_ADD) << "the last operation of [2 + 3 =]";
-                break;
             }
-            case Kind::Scale: {
-                const int32_t scale = Int32At(b, 0);
-                const int32_t maxScale = CurrentEdition().classic ? 17 : 16;
-                EXPECT_TRUE(scale >= 4 && scale <= maxScale) << "nScale " << scale;
-                break;
+            if (entry.kind == Kind::Context) {
+                EXPECT_EQ(Int32At(b, 16), IDC_KEY_ADD) << "the last operation of [2 + 3 =]";
             }
-            case Kind::After: {
-                const int32_t after = Int32At(b, 0);
-                EXPECT_TRUE(after >= 0 && after <= 8) << "nAfter " << after;
-                break;
-            }
-            case Kind::Colors:
-            case Kind::Position:
-            case Kind::Counter:
-            case Kind::Text: break;
-            }
-        }
+        });
     }
 
     void ExpectValidLoanRecord()
     {
-        const std::map<std::string, RegistryValue> stored = ReadAllValues(CurrentEdition().loanRegistryKey);
-        for (const ValueEntry& entry : kValues) {
-            if (entry.key != Key::Loan || (entry.classicOnly && !CurrentEdition().classic))
-                continue;
-            const auto it = stored.find(entry.name);
-            if (it == stored.end()) {
-                ADD_FAILURE() << "loan \"" << entry.name << "\" was not saved";
-                continue;
-            }
-            const RegistryValue& value = it->second;
-            EXPECT_EQ(value.type, entry.type) << "loan " << entry.name;
-            const Bytes& b = value.bytes;
-            ExpectKeptAsWritten(entry, b);
-            if (entry.kind == Kind::Text) {
-                // Read again at the next start only when it has its zero, no other, and fits
-                // the 64-byte reading buffer.
-                ASSERT_FALSE(b.empty()) << "loan " << entry.name;
-                EXPECT_EQ(b.back(), 0) << "loan " << entry.name << " lacks its terminating zero";
-                EXPECT_LT(b.size(), 64u) << "loan " << entry.name << " is too long to be read again";
-                EXPECT_EQ(std::find(b.begin(), b.end(), 0) - b.begin(), static_cast<long>(b.size()) - 1)
-                    << "loan " << entry.name << " holds a zero inside";
-                if (std::string(entry.name) == "Percent" && b.size() >= 2) {
-                    EXPECT_EQ(b[b.size() - 2], '%') << "the saved rate lost its \"%\"";
-                }
-                continue;
-            }
-            if (b.size() != entry.size) {
-                ADD_FAILURE() << "loan \"" << entry.name << "\" was saved with " << b.size() << " bytes, not "
-                              << entry.size;
-                continue;
-            }
-            if (entry.kind == Kind::Flag) {
-                EXPECT_LE(b[0], 1) << "loan " << entry.name;
-            }
-        }
+        ExpectSoundRecord(Key::Loan, CurrentEdition(),
+                          [&](const ValueEntry& entry, const Bytes& b) { ExpectKeptAsWritten(entry, b); });
     }
 
 private:

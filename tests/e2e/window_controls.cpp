@@ -136,4 +136,14 @@ bool Sync(HWND hwnd)
     return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &result) != 0;
 }
 
+bool OnTheDesktop(HWND window)
+{
+    const RECT desktop = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                          GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const RECT frame = WindowRect(window);
+    RECT common = {};
+    return IntersectRect(&common, &desktop, &frame) != FALSE;
+}
+
 }  // namespace e2e

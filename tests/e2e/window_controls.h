@@ -49,6 +49,9 @@ inline LONG Height(const RECT& r)
 }
 RECT ControlRect(HWND dialog, int id);
 
+// A user can see and reach the window: some part of it lies on the desktop.
+bool OnTheDesktop(HWND window);
+
 // Moves the window's top-left corner to (x, y) from outside, as a drag by the title bar moves
 // it (the window hears WM_MOVE), and waits until it stands there.
 bool MoveWindowTo(HWND hwnd, int x, int y);
