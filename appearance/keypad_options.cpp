@@ -116,6 +116,13 @@ OptionRun CKeypadDlg::RunOption(UINT command)
 bool CKeypadDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT command = static_cast<UINT>(wParam & 0xFFF0);
+    // While a window this one opened is up (the loan window, the colours dialog, the About
+    // window), this one is disabled and its menu out of reach. A command that still arrives,
+    // queued before that window opened or posted from outside, would open a second window
+    // inside the first, or end or re-create this one beneath it: it is dropped. The
+    // platform's own commands (move, minimise, restore) still work.
+    if (!IsWindowEnabled(Handle()) && (command == SC_CLOSE || command < 0xF000))
+        return true;
     if (command == SC_CLOSE) {
         SaveAndClose();
         return true;
