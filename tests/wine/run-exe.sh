@@ -29,7 +29,8 @@ if [[ -z ${TALLYRA_WINE_SESSION:-} ]]; then
     wine_session_start
 fi
 
+# TALLYRA_WINE_TIMEOUT (seconds, default 600) is for long runs such as the long random round.
 # --foreground keeps the program in the terminal's process group, so Ctrl-C reaches it.
 rc=0
-timeout --foreground --kill-after=10 600 wine "$@" 2>"$errors" || rc=$?
+timeout --foreground --kill-after=10 "${TALLYRA_WINE_TIMEOUT:-600}" wine "$@" 2>"$errors" || rc=$?
 exit "$rc"

@@ -60,9 +60,12 @@ wine_session_start() {
     # caption itself, and a program exits at once when its last window closes. Explorer
     # reads this when it starts, and wineboot starts it, so the values go into the registry
     # file before the first server loads it. Set afterwards, they would cost a server restart.
+    # A program that crashes ends at once, with its exception as its exit code, instead of
+    # waiting behind the debugger's crash dialog, which no test would answer.
     printf '%s\n' 'WINE REGISTRY Version 2' '' \
         '[Software\\Wine\\Explorer]' '"Desktop"="Default"' '' \
-        '[Software\\Wine\\Explorer\\Desktops]' '"Default"="1024x768"' >"$WINEPREFIX/user.reg"
+        '[Software\\Wine\\Explorer\\Desktops]' '"Default"="1024x768"' '' \
+        '[Software\\Wine\\WineDbg]' '"ShowCrashDialog"=dword:00000000' >"$WINEPREFIX/user.reg"
 
     # A server that outlives each program keeps later starts warm. Started before the boot,
     # it also keeps the services that wineboot starts, with the boot log rather than a
