@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "calc_engine_ext.h"
@@ -78,4 +79,5 @@ private:
     bool deferring_ = false;
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
+    std::set<int> deferredRepaints_;
 };

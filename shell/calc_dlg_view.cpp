@@ -119,7 +119,7 @@ void CCalcDlg::PushState(const CalcState& state)
 
 void CCalcDlg::Paste(bool copyAfter)
 {
-    // Each typed character refreshes every panel and re-enables the keys its value allows;
+    // Each typed character refreshes every panel, repaints them and re-enables the keys its value allows;
     // under a slow window system thousands of them took seconds, so only the last state is
     // shown. The selections are read before, as the controls show them.
     CalcEngineExt& engine = EngineForEvent();
@@ -130,12 +130,20 @@ void CCalcDlg::Paste(bool copyAfter)
         PushState(*last);
     for (const auto& [id, enabled] : std::exchange(deferredEnables_, {}))
         EnableKey(id, enabled);
+    for (int id : std::exchange(deferredRepaints_, {}))
+        RepaintControl(id);
     if (copyAfter)
         engine_.CopyValue();
 }
 
 void CCalcDlg::RepaintControl(int id)
 {
+    // Each repaint request is a round trip to the window system: a paste of thousands of
+    // characters made as many and took seconds.
+    if (deferring_) {
+        deferredRepaints_.insert(id);
+        return;
+    }
     if (HWND control = Item(id))
         InvalidateRect(control, nullptr, FALSE);
 }
