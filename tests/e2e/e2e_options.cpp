@@ -26,6 +26,20 @@ bool TakeFlag(const char* arg, const char* flag, std::string& value)
     return true;
 }
 
+// An unsigned decimal number, or nothing (0).
+bool ReadCount(const std::string& text, unsigned& value)
+{
+    value = 0;
+    if (text.empty())
+        return true;
+    char* end = nullptr;
+    const unsigned long long read = std::strtoull(text.c_str(), &end, 10);
+    if (*end != '\0' || text[0] == '-' || read > 0xFFFFFFFFull)
+        return false;
+    value = static_cast<unsigned>(read);
+    return true;
+}
+
 }  // namespace
 
 bool ParseOptions(int argc, char** argv, std::string& error)
@@ -33,9 +47,12 @@ bool ParseOptions(int argc, char** argv, std::string& error)
     std::string edition = FromEnvironment("TALLYRA_E2E_EDITION");
     std::string exe = FromEnvironment("TALLYRA_E2E_EXE");
     std::string screenshots = FromEnvironment("TALLYRA_E2E_SCREENSHOTS");
+    std::string seed = FromEnvironment("TALLYRA_E2E_SEED");
+    std::string events = FromEnvironment("TALLYRA_E2E_EVENTS");
     for (int i = 1; i < argc; ++i) {
         if (!TakeFlag(argv[i], "--edition=", edition) && !TakeFlag(argv[i], "--exe=", exe) &&
-            !TakeFlag(argv[i], "--screenshots=", screenshots)) {
+            !TakeFlag(argv[i], "--screenshots=", screenshots) && !TakeFlag(argv[i], "--seed=", seed) &&
+            !TakeFlag(argv[i], "--events=", events)) {
             error = std::string("unknown argument ") + argv[i];
             return false;
         }
@@ -66,6 +83,16 @@ bool ParseOptions(int argc, char** argv, std::string& error)
     }
     g_options.exePath = ToWindowsPath(exe);
     g_options.screenshotDir = screenshots.empty() ? "" : ToWindowsPath(screenshots);
+    if (!ReadCount(seed, g_options.seed)) {
+        error = "--seed takes a whole number, not " + seed;
+        return false;
+    }
+    unsigned count = 0;
+    if (!ReadCount(events, count) || count > 100000000u) {
+        error = "--events takes a whole number, not " + events;
+        return false;
+    }
+    g_options.events = static_cast<int>(count);
     return true;
 }
 

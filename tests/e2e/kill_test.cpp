@@ -1,0 +1,182 @@
+// The program ended at any moment (TerminateProcess, as a crash, a power cut or Task
+// Manager's End task would): while typing, with its loan window or colours dialog open, and in
+// the middle of Close's registry writes. Every time the next start shows a usable window that
+// computes [2 + 3 =], and its next Close stores a sound record.
+#include "command_ids.h"
+#include "control_ids.h"
+#include "keyboard_input.h"
+#include "loan_fixture.h"
+#include "random_afternoon.h"
+#include "resource_ids.h"
+#include "stored_records.h"
+#include "wait.h"
+#include "window_controls.h"
+
+#include <colordlg.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+
+namespace e2e {
+namespace {
+
+enum class Moment { Typing, LoanOpen, ColoursOpen, DuringClose };
+
+struct KillCase {
+    Moment moment;
+    int round;
+};
+
+constexpr int kRounds = 4;
+
+std::vector<KillCase> AllCases()
+{
+    std::vector<KillCase> cases;
+    for (Moment m : {Moment::Typing, Moment::LoanOpen, Moment::ColoursOpen, Moment::DuringClose})
+        for (int round = 0; round < (m == Moment::DuringClose ? 2 * kRounds : kRounds); ++round)
+            cases.push_back({m, round});
+    return cases;
+}
+
+std::string CaseName(const testing::TestParamInfo<KillCase>& info)
+{
+    static const char* const names[] = {"WhileTyping", "WithTheLoanWindowOpen", "WithTheColoursDialogOpen",
+                                        "DuringClose"};
+    return std::string(names[static_cast<int>(info.param.moment)]) + "_" + std::to_string(info.param.round);
+}
+
+using Record = std::map<std::string, RegistryValue>;
+
+class KillTest : public LoanTest, public testing::WithParamInterface<KillCase> {
+protected:
+    Record Stored() const
+    {
+        Record all;
+        for (const auto& [name, value] : ReadAllValues(CurrentEdition().registryKey))
+            all["calculator " + name] = value;
+        for (const auto& [name, value] : ReadAllValues(CurrentEdition().loanRegistryKey))
+            all["loan " + name] = value;
+        return all;
+    }
+
+    void ComputeFive()
+    {
+        ASSERT_TRUE(
+            ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
+        std::string shown;
+        const bool five = WaitUntil([&] {
+            shown = ControlText(Window(), IDC_PANEL_RESULT);
+            for (char& c : shown)
+                if (c == ',')
+                    c = '.';
+            char* end = nullptr;
+            return !shown.empty() && std::strtod(shown.c_str(), &end) == 5.0 && *end == '\0';
+        });
+        ASSERT_TRUE(five) << "[2 + 3 =] shows \"" << shown << "\"";
+    }
+
+    // Keys typed until the kill, from the seeded stream.
+    void TypeFor(std::mt19937& random, DWORD ms)
+    {
+        const ULONGLONG end = GetTickCount64() + ms;
+        static const char keys[] = "0123456789+-*/=.%";
+        while (GetTickCount64() < end) {
+            TypeText(std::string(1, keys[random() % (sizeof keys - 1)]));
+            PumpFor(static_cast<DWORD>(random() % 8));
+        }
+    }
+
+    // Posts Close and kills the program once the registry key has changed `changes` times.
+    void KillDuringClose(int changes)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, CurrentEdition().registryKey.c_str(), 0, KEY_NOTIFY, &key),
+                  ERROR_SUCCESS);
+        HANDLE changed = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        ASSERT_EQ(RegNotifyChangeKeyValue(key, FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed, TRUE),
+                  ERROR_SUCCESS);
+        ASSERT_TRUE(PostSystemCommand(Window(), SC_CLOSE));
+        for (int seen = 0; seen < changes; ++seen) {
+            if (WaitForSingleObject(changed, 10000) != WAIT_OBJECT_0)
+                break;
+            if (seen + 1 < changes)
+                RegNotifyChangeKeyValue(key, FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed, TRUE);
+        }
+        app_.Kill();
+        CloseHandle(changed);
+        RegCloseKey(key);
+    }
+};
+
+TEST_P(KillTest, NextStartIsUsableAndSavesASoundRecord)
+{
+    const KillCase& c = GetParam();
+    const unsigned seed = CurrentOptions().seed != 0 ? CurrentOptions().seed + c.round : FreshSeed();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+
+    // A first, clean run leaves a complete record of both windows behind.
+    ASSERT_NO_FATAL_FAILURE(OpenLoan());
+    ASSERT_NO_FATAL_FAILURE(CloseLoan());
+    ASSERT_NO_FATAL_FAILURE(ComputeFive());
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    const Record before = Stored();
+
+    // The run that is cut off, with something changed that its Close would save.
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_TRUE(BringToForeground(Window()));
+    ASSERT_TRUE(TypeText("7*6="));
+    ASSERT_TRUE(SendSystemCommand(Window(), IDM_BOLD_VALUES));
+    const DWORD delay = 20 + random() % 400;
+    switch (c.moment) {
+    case Moment::Typing:
+        TypeFor(random, delay);
+        app_.Kill();
+        break;
+    case Moment::LoanOpen:
+        ASSERT_NO_FATAL_FAILURE(OpenLoan());
+        ASSERT_TRUE(BringToForeground(Loan()));
+        TypeFor(random, delay);
+        app_.Kill();
+        break;
+    case Moment::ColoursOpen: {
+        ASSERT_TRUE(PostSystemCommand(Window(), IDM_SET_COLORS));
+        const HWND dialog = WaitForProcessWindow(app_.ProcessId(), "Colors", 30000);
+        ASSERT_NE(dialog, nullptr);
+        SetDlgItemInt(dialog, COLOR_RED, random() % 256, FALSE);
+        PumpFor(delay);
+        app_.Kill();
+        break;
+    }
+    case Moment::DuringClose: ASSERT_NO_FATAL_FAILURE(KillDuringClose(1 + c.round)); break;
+    }
+    ASSERT_FALSE(app_.Running());
+
+    const Record after = Stored();
+    int written = 0;
+    for (const auto& [name, value] : after) {
+        const auto it = before.find(name);
+        if (it == before.end() || !(it->second == value))
+            ++written;
+    }
+    std::printf("kills: %s: %d of %zu values written before the kill\n", CaseName({c, 0}).c_str(), written,
+                after.size());
+    std::fflush(stdout);
+
+    // The next start is usable, computes, and saves a sound record.
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    EXPECT_TRUE(OnTheDesktop(Window()));
+    ASSERT_NO_FATAL_FAILURE(ComputeFive());
+    ASSERT_NO_FATAL_FAILURE(OpenLoan());
+    ASSERT_NO_FATAL_FAILURE(CloseLoan());
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    ExpectSoundRecord(Key::Calculator, CurrentEdition());
+    ExpectSoundRecord(Key::Loan, CurrentEdition());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kills, KillTest, testing::ValuesIn(AllCases()), CaseName);
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,23 @@
+// What a running program holds, counted from outside: its GDI objects and its windows. Under
+// Wine GetGuiResources always answers 0, so the GDI objects are counted in the process's own
+// GDI handle table, which its PEB points to and another process can read.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+struct Census {
+    int gdiObjects = 0;
+    int windows = 0;  // top-level windows and all their children
+};
+
+// Nothing when the process cannot be opened or read.
+std::optional<Census> TakeCensus(DWORD pid);
+
+std::string Describe(const Census& census);
+
+}  // namespace e2e
