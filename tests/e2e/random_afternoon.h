@@ -29,6 +29,11 @@ unsigned FreshSeed();
 // printf writes for infinities and NaNs, or, in the integer panel, digits of any base.
 bool ReadsAsNumber(const std::string& text, bool anyBase);
 
+// A loan field as the loan window shows what was typed or pasted into it: the characters of a
+// number (an exponent and signs included, since a pasted amount keeps them), group spaces,
+// and the rate's "%".
+bool ReadsAsLoanField(const std::string& text);
+
 // The loan result: empty, or "payment - total", each a number.
 bool ReadsAsLoanResult(const std::string& text);
 
