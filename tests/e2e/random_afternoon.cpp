@@ -175,7 +175,7 @@ bool ReadsAsLoanField(const std::string& text)
 {
     if (ReadsAsNumber(text, false))
         return true;
-    return text.find_first_not_of("0123456789.,+-eE% ") == std::string::npos;
+    return text.find_first_not_of("0123456789abcdefABCDEF.,+-% ") == std::string::npos;
 }
 
 bool ReadsAsLoanResult(const std::string& text)

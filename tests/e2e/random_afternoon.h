@@ -29,9 +29,10 @@ unsigned FreshSeed();
 // printf writes for infinities and NaNs, or, in the integer panel, digits of any base.
 bool ReadsAsNumber(const std::string& text, bool anyBase);
 
-// A loan field as the loan window shows what was typed or pasted into it: the characters of a
-// number (an exponent and signs included, since a pasted amount keeps them), group spaces,
-// and the rate's "%".
+// A loan field as the loan window shows what was typed or pasted into it: a paste keeps the
+// leading characters the calculator's own paste takes (digits, the hexadecimal letters, the
+// separators), so an amount can read "ab12" or "1 2E3 456"; signs, group spaces and the
+// rate's "%" besides.
 bool ReadsAsLoanField(const std::string& text);
 
 // The loan result: empty, or "payment - total", each a number.
