@@ -127,7 +127,7 @@ bool CAboutDlg::PreTranslateMessage(MSG& msg)
     return IsDialogMessageA(Handle(), &msg) != FALSE;
 }
 
-void ShowAboutWindow(const char* mail, const char* web)
+void ShowAboutWindow(HWND owner, const char* mail, const char* web)
 {
     if (g_openAbout != nullptr) {
         if (g_openAbout->Handle() != nullptr)
@@ -135,6 +135,8 @@ void ShowAboutWindow(const char* mail, const char* web)
         return;
     }
     CAboutDlg dialog(mail, web);
-    dialog.RunModal(GetActiveWindow());
+    // Owned by the window that asked, not by whichever window is active: that one is disabled
+    // meanwhile, so no command can end it, or re-create it, beneath the About window.
+    dialog.RunModal(owner);
     g_openAbout = nullptr;
 }

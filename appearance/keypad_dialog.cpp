@@ -212,7 +212,7 @@ Modifiers CKeypadDlg::HeldModifiers()
 
 void CKeypadDlg::ShowHelp()
 {
-    ShowAboutWindow(kMakerMailLink, kMakerWebAddress);
+    ShowAboutWindow(Handle(), kMakerMailLink, kMakerWebAddress);
 }
 
 void CKeypadDlg::ApplyTips()
