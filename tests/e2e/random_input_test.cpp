@@ -5,6 +5,7 @@
 #include "clipboard_text.h"
 #include "command_ids.h"
 #include "control_ids.h"
+#include "focus_sink.h"
 #include "link_handler.h"
 #include "random_afternoon.h"
 #include "stored_records.h"
@@ -74,6 +75,26 @@ TEST_F(RandomInputTest, CommandsQueuedBehindAnOpenWindowAreDropped)
     EXPECT_TRUE(IsWindow(calculator) && IsWindowVisible(calculator))
         << "the calculator was re-created or closed";
     EXPECT_TRUE(ProcessWindowsTitled(app_.ProcessId(), "Colors").empty()) << "another colours dialog opened";
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+// Found by the random rounds (seed 1849090909): the About window, asked for while the
+// calculator was not the active window, was owned by no window and left the calculator
+// enabled; its Close then ended it only once the About window closed, and until then the
+// program ran on with both windows up.
+TEST_F(RandomInputTest, TheAboutWindowHoldsTheCalculatorThatOpenedIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    // Another program's window in front: the calculator is not the active window.
+    ASSERT_TRUE(ActivateFocusSink());
+    ASSERT_TRUE(PostSystemCommand(Window(), IDM_QUICK_HELP));
+    const HWND about = WaitForAboutWindow();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetWindow(about, GW_OWNER), Window());
+    EXPECT_FALSE(IsWindowEnabled(Window())) << "the calculator can still be used beneath the About window";
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(Window()); }));
+    HideFocusSink();
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
 }
 
