@@ -127,6 +127,32 @@ std::vector<HWND> TopLevelWindowsTitled(const std::string& title)
     return found;
 }
 
+namespace {
+
+struct ProcessSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfProcess(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<ProcessSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->pid)
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ProcessWindows(DWORD pid)
+{
+    ProcessSearch search{pid, {}};
+    EnumWindows(CollectOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title)
 {
     std::vector<HWND> found;

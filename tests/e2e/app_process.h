@@ -49,6 +49,9 @@ private:
 // Every visible or hidden top-level window whose title is exactly `title`.
 std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
 
+// Every top-level window of process `pid`, in z-order (the top first), visible or hidden.
+std::vector<HWND> ProcessWindows(DWORD pid);
+
 // The top-level windows of process `pid` titled exactly `title`, visible or hidden.
 std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title);
 

@@ -18,21 +18,6 @@ namespace {
 
 constexpr DWORD kAnswerMs = 2000;
 
-struct Windows {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param)
-{
-    auto* windows = reinterpret_cast<Windows*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == windows->pid)
-        windows->found.push_back(hwnd);
-    return TRUE;
-}
-
 enum class AlsoOpen { Nothing, Loan, Colours, About };
 
 class EndSessionTest : public LoanTest, public testing::WithParamInterface<AlsoOpen> {
@@ -41,10 +26,9 @@ protected:
     // each that it ends, as Windows does; every one must answer within 2 s and agree.
     void EndTheSession()
     {
-        Windows windows{app_.ProcessId(), {}};
-        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-        ASSERT_FALSE(windows.found.empty());
-        for (HWND hwnd : windows.found) {
+        const std::vector<HWND> windows = ProcessWindows(app_.ProcessId());
+        ASSERT_FALSE(windows.empty());
+        for (HWND hwnd : windows) {
             DWORD_PTR agreed = 0;
             ASSERT_TRUE(SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
                                             kAnswerMs, &agreed) ||
@@ -52,7 +36,7 @@ protected:
                 << "a window did not answer WM_QUERYENDSESSION within 2 s";
             EXPECT_NE(agreed, 0u) << "a window refused the end of the session";
         }
-        for (HWND hwnd : windows.found) {
+        for (HWND hwnd : windows) {
             DWORD_PTR ignored = 0;
             ASSERT_TRUE(SendMessageTimeoutA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
                                             kAnswerMs, &ignored) ||

@@ -99,21 +99,6 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
-struct TopLevel {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param)
-{
-    auto* search = reinterpret_cast<TopLevel*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid)
-        search->found.push_back(hwnd);
-    return TRUE;
-}
-
 // Makes the window the foreground one, waiting a little: a window that cannot come forward
 // (a menu is open, another window is being made) takes the input wherever it goes, as a
 // user's hurried typing would.
@@ -232,9 +217,7 @@ RandomAfternoon::RandomAfternoon(AppProcess& app, const Edition& edition, const 
 
 std::vector<HWND> RandomAfternoon::Windows() const
 {
-    TopLevel search{app_.ProcessId(), {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return ProcessWindows(app_.ProcessId());
 }
 
 HWND RandomAfternoon::Main() const
