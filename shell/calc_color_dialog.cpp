@@ -34,7 +34,10 @@ void CCalcExtDlg::RunColorsDialog()
     dialog.SetCustomColors(customColors);
 
     // Every element of the window in sight while its colours change: the extended view, in
-    // the screen's top-left corner, with the dialog just below it.
+    // the screen's top-left corner, with the dialog just below it. A minimised calculator (the
+    // colours asked for from its taskbar menu) is shown first, so that the place it goes back
+    // to is its own and not its icon's.
+    ShowRestored(Handle());
     const RECT before = ScreenRect(Handle());
     const bool wasExtended = settings_.bExtendedView != 0;
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -46,6 +49,7 @@ void CCalcExtDlg::RunColorsDialog()
         ApplyColors(kAllColors);
     }
 
+    ShowRestored(Handle());  // minimised while the dialog was up
     InvalidateRect(Handle(), nullptr, TRUE);
     EngineForEvent().SwitchView(wasExtended);
     MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top,

@@ -58,6 +58,12 @@ RECT ScreenRect(HWND window)
     return rect;
 }
 
+void ShowRestored(HWND window)
+{
+    if (IsIconic(window))
+        ShowWindow(window, SW_RESTORE);
+}
+
 bool ShiftHeld()
 {
     return GetKeyState(VK_SHIFT) < 0;

@@ -25,6 +25,9 @@ bool MoveToStoredPlace(HWND window, int32_t& x, int32_t& y);
 // The screen rectangle of a window.
 RECT ScreenRect(HWND window);
 
+// Shows a minimised window again where it was before; any other window is left as it is.
+void ShowRestored(HWND window);
+
 // F1 with Shift, Ctrl and Alt all released: the user asks for help.
 bool IsHelpKey(int key);
 

@@ -615,5 +615,31 @@ TEST_F(ColoursDialogTest, CategoryIsRememberedPerGroup)
     ASSERT_NO_FATAL_FAILURE(CloseColours(IDCANCEL));
 }
 
+// Found by the random rounds (seed 1482331886): the colours asked for from a minimised
+// calculator (its taskbar menu) remembered the icon's place, and the calculator, shown again
+// while the dialog was up, went back to that place off the desktop when it closed.
+TEST_F(ColoursDialogTest, AMinimisedCalculatorComesBackWhereItWas)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    const RECT before = WindowRect(Window());
+    for (const bool restoredDuringTheDialog : {true, false}) {
+        SCOPED_TRACE(restoredDuringTheDialog ? "shown again while the dialog was up" : "left minimised");
+        ASSERT_TRUE(SendSystemCommand(Window(), SC_MINIMIZE));
+        ASSERT_TRUE(WaitUntil([&] { return IsIconic(Window()) != FALSE; }));
+        ASSERT_NO_FATAL_FAILURE(OpenColours());
+        if (restoredDuringTheDialog)
+            ShowWindow(Window(), SW_RESTORE);
+        ASSERT_NO_FATAL_FAILURE(CloseColours(IDOK));
+        if (IsIconic(Window()))
+            ShowWindow(Window(), SW_RESTORE);
+        EXPECT_TRUE(WaitUntil([&] {
+            const RECT now = WindowRect(Window());
+            return EqualRect(&before, &now) != FALSE;
+        })) << "the window is at "
+            << WindowRect(Window()).left << ", " << WindowRect(Window()).top;
+    }
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
 }  // namespace
 }  // namespace e2e

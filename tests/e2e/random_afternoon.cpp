@@ -453,7 +453,8 @@ testing::AssertionResult RandomAfternoon::Check()
         ShowWindow(main, SW_RESTORE);
     }
     if (!OnTheDesktop(main))
-        return Fault("the calculator lies off the desktop");
+        return Fault("the calculator lies off the desktop, at " + std::to_string(WindowRect(main).left) +
+                     ", " + std::to_string(WindowRect(main).top));
     for (int id : {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_OTHER, IDC_PANEL_INTEGER}) {
         const std::string text = ControlText(main, id);
         if (!ReadsAsNumber(text, id == IDC_PANEL_INTEGER))
