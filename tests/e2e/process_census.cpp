@@ -17,7 +17,7 @@ constexpr size_t kGdiTypeOffset = 14;
 
 using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
 
-std::optional<int> CountGdiObjects(HANDLE process)
+std::optional<std::map<int, int>> CountGdiObjects(HANDLE process)
 {
     static const auto query = reinterpret_cast<QueryProcess>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
@@ -37,10 +37,10 @@ std::optional<int> CountGdiObjects(HANDLE process)
                            &read) ||
         read != entries.size())
         return std::nullopt;
-    int used = 0;
+    std::map<int, int> used;
     for (size_t i = 0; i < kGdiEntries; ++i)
-        if (entries[i * kGdiEntrySize + kGdiTypeOffset] != 0)
-            ++used;
+        if (const int type = entries[i * kGdiEntrySize + kGdiTypeOffset]; type != 0)
+            ++used[type];
     return used;
 }
 
@@ -67,6 +67,22 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM param)
     return TRUE;
 }
 
+// The names of the table's types as Wine's GDI writes them.
+std::string TypeName(int type)
+{
+    switch (type) {
+    case 0x01: return "DC";
+    case 0x04: return "region";
+    case 0x05: return "bitmap";
+    case 0x08: return "palette";
+    case 0x0a: return "font";
+    case 0x10: return "brush";
+    case 0x30: return "pen";
+    case 0x50: return "extended pen";
+    default: return "type " + std::to_string(type);
+    }
+}
+
 }  // namespace
 
 std::optional<Census> TakeCensus(DWORD pid)
@@ -74,18 +90,40 @@ std::optional<Census> TakeCensus(DWORD pid)
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (process == nullptr)
         return std::nullopt;
-    const std::optional<int> gdi = CountGdiObjects(process);
+    const std::optional<std::map<int, int>> gdi = CountGdiObjects(process);
     CloseHandle(process);
     if (!gdi)
         return std::nullopt;
     WindowCount windows{pid, 0};
     EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
-    return Census{*gdi, windows.count};
+    Census census{0, windows.count, *gdi};
+    for (const auto& [type, count] : *gdi)
+        census.gdiObjects += count;
+    return census;
 }
 
 std::string Describe(const Census& census)
 {
     return std::to_string(census.gdiObjects) + " GDI objects, " + std::to_string(census.windows) + " windows";
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+std::string DescribeChange(const Census& before, const Census& after)
+{
+    std::map<int, int> change;
+    for (const auto& [type, count] : after.gdiByType)
+        change[type] += count;
+    for (const auto& [type, count] : before.gdiByType)
+        change[type] -= count;
+    std::string text;
+    for (const auto& [type, difference] : change)
+        if (difference != 0)
+            text += (text.empty() ? "" : ", ") + TypeName(type) + (difference > 0 ? " +" : " ") +
+                    std::to_string(difference);
+    return text;
 }
 
 }  // namespace e2e
