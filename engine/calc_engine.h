@@ -9,6 +9,8 @@
 #include "clipboard_port.h"
 #include "edition.h"
 #include "engine_options.h"
+#include "tape_line.h"
+#include "tape_sink.h"
 #include "virtual_keys.h"
 
 // The basic calculator: typing, the four operations with percent, square root and
@@ -35,6 +37,8 @@ public:
     bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
     // The view the window shows, as the engine has had it switched.
     bool ExtendedView() const { return extended_; }
+    // The tape the engine writes each finished operation into; none when null.
+    void SetTape(ICalcTape* tape) { tape_ = tape; }
     // Switches to the basic or the extended view and has the window show it. The window
     // opens in the extended view of its template and is switched to the stored one at once.
     void SwitchView(bool extended);
@@ -83,6 +87,19 @@ protected:
     // Types a digit into the text being entered, which starts afresh with the first digit.
     void TypeInto(std::string& text, char digit);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
+    // Whether there is a tape to write to, the way it writes numbers now, and one line of it.
+    bool Taping() const { return tape_ != nullptr; }
+    TapeFormat TapeFormatNow() const;
+    void Record(const std::string& line);
+    // The line of an operation key just computed: `argument` is the function's x as the user
+    // saw it, `typed` the current data and `up` the up window before the computation.
+    void RecordOperation(int type, int id, double argument, double typed, double up);
+
+    // The two operands of the last computation, as InMemoryOperands left them.
+    struct Operands {
+        double first = 0.0;
+        double second = 0.0;
+    } operands_;
 
     CalcState state_;
     ICalcDisplay& display_;
@@ -93,6 +110,7 @@ protected:
 
 private:
     ControlSelections shown_;
+    ICalcTape* tape_ = nullptr;
     std::set<int> disabledKeys_;
     bool extended_ = true;  // the template holds the extended view
 };

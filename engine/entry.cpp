@@ -88,6 +88,10 @@ void CalcEngine::ClearKey(int id)
         break;
     default: break;
     }
+    if (id == IDC_KEY_CLEAR)
+        Record("C");
+    else if (id == IDC_CLEAR_BOTH)
+        Record("Del");
     RefreshDisplay(true);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc_engine.h"
+#include "key_captions.h"
 
 namespace {
 
@@ -20,7 +21,11 @@ double Extended(long double value)
 void CalcEngine::PressOperation(int id)
 {
     const int type = OperationType(id);
+    const double argument = state_.dX;  // before a function converts degrees
+    const double typed = state_.dCurrent;
+    const double up = state_.dUp;
     Compute(type, id);
+    RecordOperation(type, id, argument, typed, up);
     state_.bEntering = false;
     state_.bFreshOperand = false;
     state_.nPendingOp = id;
@@ -78,23 +83,23 @@ void CalcEngine::InMemoryOperands(int id, double& first, double& second)
     // With In Memory on, a repeated "=" (and "=" after x^y) takes the inactive register as a
     // stored constant operand.
     const CalcState& s = state_;
-    if (!options_.bInMemory || id != IDC_KEY_EQUALS)
-        return;
-    if (s.nPendingOp != IDC_KEY_EQUALS && s.nPendingOp != IDC_KEY_POWXY)
-        return;
-    if (s.nActiveReg == 0 && s.dMemory != 0.0) {
+    const bool constantOperand = options_.bInMemory && id == IDC_KEY_EQUALS &&
+                                 (s.nPendingOp == IDC_KEY_EQUALS || s.nPendingOp == IDC_KEY_POWXY);
+    if (constantOperand && s.nActiveReg == 0 && s.dMemory != 0.0) {
         first = s.dCurrent;
         second = s.dMemory;
-    } else if (s.nActiveReg == 1 && s.dAccumulator != 0.0) {
+    } else if (constantOperand && s.nActiveReg == 1 && s.dAccumulator != 0.0) {
         first = s.dCurrent;
         second = s.dAccumulator;
     }
+    operands_ = {first, second};
 }
 
 void CalcEngine::MemoryKey(int id)
 {
     PrepareOperands();
     CalcState& s = state_;
+    const double added = s.nActiveReg == 0 ? s.dX : s.dCurrent;
     switch (id) {
     case IDC_KEY_MC: s.dMemory = 0.0; break;
     case IDC_KEY_MR:
@@ -114,9 +119,19 @@ void CalcEngine::MemoryKey(int id)
             s.dMemory = s.dCurrent;
         break;
     case IDC_KEY_MPLUS:
-        s.dMemory = Extended(static_cast<long double>(s.dMemory) + (s.nActiveReg == 0 ? s.dX : s.dCurrent));
+        s.dMemory = Extended(static_cast<long double>(s.dMemory) + added);
         break;
     default: break;
+    }
+    if (Taping()) {
+        const TapeFormat f = TapeFormatNow();
+        switch (id) {
+        case IDC_KEY_MC: Record("MC"); break;
+        case IDC_KEY_MR: Record(NamedValueLine(f, "MR", s.dMemory)); break;
+        case IDC_KEY_MS: Record(NamedValueLine(f, "MS", s.dMemory)); break;
+        case IDC_KEY_MPLUS: Record(NamedValueLine(f, "M+", added)); break;
+        default: break;
+        }
     }
     if (s.nActiveReg == 1)
         s.dUp = s.dMemory;
@@ -127,8 +142,11 @@ void CalcEngine::ToggleActiveRegister()
 {
     // No PrepareOperands: the last refresh has written the up window back already.
     CalcState& s = state_;
+    const double before = s.dUp;
     s.nActiveReg = 1 - s.nActiveReg;
     s.dUp = s.nActiveReg == 0 ? s.dAccumulator : s.dMemory;
+    if (Taping() && s.dUp != before)
+        Record(NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp));
     RefreshDisplay(true);
     display_.RepaintControl(IDC_KEY_ACC);
     display_.RepaintControl(IDC_KEY_MEM);
@@ -146,6 +164,8 @@ void CalcEngine::SwapWindows()
     PrepareOperands();
     CalcState& s = state_;
     const double current = s.dCurrent;
+    if (Taping() && current != s.dUp)
+        Record(SwapLine(TapeFormatNow(), s.dUp, current));
     s.dCurrent = s.dUp;
     s.dUp = current;
     s.bEntering = false;
@@ -164,4 +184,36 @@ void CalcEngine::ToggleInMemory()
     s.dMemory = s.dCurrent != 0.0 ? s.dCurrent : s.dUp;
     if (s.dMemory != 0.0)
         RefreshDisplay(true);
+}
+
+TapeFormat CalcEngine::TapeFormatNow() const
+{
+    return TapeFormat{state_.strResultFormat, options_.bCommaPoint != 0};
+}
+
+void CalcEngine::Record(const std::string& line)
+{
+    if (tape_ != nullptr)
+        tape_->Record(line);
+}
+
+void CalcEngine::RecordOperation(int type, int id, double argument, double typed, double up)
+{
+    if (!Taping())
+        return;
+    const TapeFormat f = TapeFormatNow();
+    const double result = state_.dUp;
+    const bool percent = id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS);
+    if (type >= IDC_KEY_DIVIDE && type <= IDC_KEY_ADD) {
+        const char* op = KeyCaption(type);
+        Record(percent ? PercentOperandLine(f, operands_.first, op, typed, result)
+                       : TwoOperandLine(f, operands_.first, op, operands_.second, result));
+    } else if (type == IDC_KEY_POWXY) {
+        Record(TwoOperandLine(f, operands_.first, "^", operands_.second, result));
+    } else if (percent) {
+        Record(PercentOfLine(f, typed, up, result));
+    } else if (type == IDC_KEY_SQRT || type == IDC_KEY_RECIPROCAL || (type >= IDC_KEY_LN && type <= IDC_KEY_ATAN)) {
+        Record(FunctionLine(f, KeyCaption(type), argument, result));
+    }
+    // A new chain, a continued one and "=" with nothing to repeat compute nothing to record.
 }
