@@ -25,6 +25,6 @@ check() {
     fi
 }
 
-check "loan about appearance resources win" shell
+check "loan about appearance resources tape win" shell
 check "win" engine
 exit "$rc"

@@ -3,6 +3,7 @@
 
 #include "color_scheme.h"
 #include "engine_options.h"
+#include "tape_lines.h"
 #include "window_options.h"
 
 // The stored options of the calculator window. The window owns one for its whole life; the
@@ -13,6 +14,13 @@ struct CalcSettings : WindowOptions {
     EngineOptions engine;  // In Memory, Comma Point, Exit by Escape, Clear by Escape
     uint8_t bExtendedView = 0;
     uint8_t bShowPrecision = 0;
+    // The tape: shown or not, its window's place and size (-1: none stored) and its lines.
+    uint8_t bShowTape = 0;
+    int32_t nTapeX = -1;
+    int32_t nTapeY = -1;
+    int32_t nTapeWidth = -1;
+    int32_t nTapeHeight = -1;
+    TapeLines tape;
 };
 
 // What the whole process shares rather than each window: the colour chooser's custom colours

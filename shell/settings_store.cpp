@@ -3,6 +3,7 @@
 #include "registry_values.h"
 #include "settings_record.h"
 #include "state_rules.h"
+#include "tape_store.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ void WalkRecord(Walk& w, Edition edition, Settings& s, State& state, Shared& sha
     w.Counter("Run Q-ty", shared.nRunQty);
     w.Dword("nScale", state.nScale);
     w.Dword("nAfter", state.nAfter);
+    w.Flag("Show Tape", s.bShowTape);
+    w.Words("Tape Place", {&s.nTapeX, &s.nTapeY, &s.nTapeWidth, &s.nTapeHeight});
 }
 
 }  // namespace
@@ -47,14 +50,20 @@ void SaveSettings(IRegistry& registry, Edition edition, const CalcSettings& sett
                   SharedSettings& shared)
 {
     WalkKey<RecordWriter>(registry.Create(CalcSettingsKey(edition)),
-                          [&](RecordWriter& w) { WalkRecord(w, edition, settings, state, shared); });
+                          [&](RecordWriter& w) {
+                              WalkRecord(w, edition, settings, state, shared);
+                              SaveTape(w.Key(), settings.tape);
+                          });
 }
 
 void LoadSettings(IRegistry& registry, Edition edition, CalcSettings& settings, CalcState& state,
                   SharedSettings& shared)
 {
     if (WalkKey<RecordReader>(registry.Open(CalcSettingsKey(edition)),
-                              [&](RecordReader& r) { WalkRecord(r, edition, settings, state, shared); }))
+                              [&](RecordReader& r) {
+                                  WalkRecord(r, edition, settings, state, shared);
+                                  LoadTape(r.Key(), settings.tape);
+                              }))
         SanitizeState(state, edition);
 }
 

@@ -21,6 +21,8 @@ public:
     // it is missing or longer, and then `buffer` may hold anything.
     virtual bool Read(const char* name, void* buffer, uint32_t capacity, uint32_t& size) = 0;
     virtual bool Write(const char* name, uint32_t type, const void* data, uint32_t size) = 0;
+    // A value's type and size in bytes, without its data; false when it is missing.
+    virtual bool Query(const char* name, uint32_t& type, uint32_t& size) = 0;
 };
 
 class IRegistry {

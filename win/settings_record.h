@@ -19,6 +19,8 @@ using TextRule = bool (*)(std::string& text);
 class RecordWriter {
 public:
     explicit RecordWriter(IRegistryKey& key) : key_(key) {}
+    // The key itself, for a value of a shape of its own.
+    IRegistryKey& Key() { return key_; }
 
     // A one-byte flag.
     void Flag(const char* name, uint8_t flag);
@@ -53,6 +55,7 @@ template <typename Walker, typename Walk> bool WalkKey(std::unique_ptr<IRegistry
 class RecordReader {
 public:
     explicit RecordReader(IRegistryKey& key) : key_(key) {}
+    IRegistryKey& Key() { return key_; }
 
     // Any non-zero byte is on: the field holds 0 or 1 afterwards.
     void Flag(const char* name, uint8_t& flag);

@@ -23,6 +23,17 @@ public:
         return RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
     }
 
+    bool Query(const char* name, uint32_t& type, uint32_t& size) override
+    {
+        DWORD kind = 0;
+        DWORD length = 0;
+        if (RegQueryValueExA(key_, name, nullptr, &kind, nullptr, &length) != ERROR_SUCCESS)
+            return false;
+        type = kind;
+        size = length;
+        return true;
+    }
+
 private:
     HKEY key_;
 };

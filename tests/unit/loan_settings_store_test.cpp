@@ -18,13 +18,6 @@ LoanSettings Defaults()
     return s;
 }
 
-std::vector<uint8_t> Text(const std::string& text)
-{
-    std::vector<uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
 }  // namespace
 
 using LoanStore = RegistryTest;

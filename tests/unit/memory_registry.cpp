@@ -34,6 +34,16 @@ public:
         return true;
     }
 
+    bool Query(const char* name, uint32_t& type, uint32_t& size) override
+    {
+        const MemoryRegistry::Value* value = registry_.Find(subkey_, name);
+        if (value == nullptr)
+            return false;
+        type = value->type;
+        size = static_cast<uint32_t>(value->bytes.size());
+        return true;
+    }
+
 private:
     MemoryRegistry& registry_;
     std::string subkey_;

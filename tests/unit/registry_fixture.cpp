@@ -143,6 +143,13 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> values)
     return bytes;
 }
 
+std::vector<uint8_t> Text(const std::string& text)
+{
+    std::vector<uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
 std::vector<uint8_t> Words(std::initializer_list<uint32_t> values)
 {
     std::vector<uint8_t> bytes(values.size() * 4);

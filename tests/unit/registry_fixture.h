@@ -37,3 +37,5 @@ protected:
 
 std::vector<uint8_t> Bytes(std::initializer_list<int> values);
 std::vector<uint8_t> Words(std::initializer_list<uint32_t> values);
+// A REG_SZ value's bytes: the text and its terminating zero.
+std::vector<uint8_t> Text(const std::string& text);

@@ -53,6 +53,12 @@ inline Record Unusual(Edition edition = Edition::Classic)
     r.state.nAngle = 1;
     r.state.nLastOp = IDC_KEY_POWXY;
     r.shared.nRunQty = 41;
+    r.settings.bShowTape = 1;
+    r.settings.nTapeX = 10;
+    r.settings.nTapeY = 20;
+    r.settings.nTapeWidth = 300;
+    r.settings.nTapeHeight = 400;
+    r.settings.tape.Assign({"12 + 5 = 17", "MC"});
     return r;
 }
 

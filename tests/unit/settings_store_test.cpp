@@ -95,6 +95,9 @@ TEST_P(CalcStore, WritesEveryValueWithItsTypeSizeAndBytes)
         {"Run Q-ty", kRegDword, Words({42})},
         {"nScale", kRegDword, Words({12})},
         {"nAfter", kRegDword, Words({5})},
+        {"Show Tape", kRegBinary, Bytes({1})},
+        {"Tape Place", kRegBinary, Words({10, 20, 300, 400})},
+        {"Tape", kRegString, Text("12 + 5 = 17\r\nMC")},
     };
     for (const Expected& e : expected) {
         uint32_t type = 0;
@@ -149,6 +152,11 @@ TEST_P(CalcStore, ASavedRecordReadsBackFieldForField)
         EXPECT_EQ(loaded.state.nAngle, 1);
         EXPECT_EQ(loaded.state.nLastOp, IDC_KEY_POWXY);
         EXPECT_EQ(loaded.shared.nRunQty, saved.shared.nRunQty);
+        EXPECT_EQ(loaded.settings.bShowTape, 1);
+        EXPECT_EQ(std::vector<int>({loaded.settings.nTapeX, loaded.settings.nTapeY, loaded.settings.nTapeWidth,
+                                    loaded.settings.nTapeHeight}),
+                  std::vector<int>({10, 20, 300, 400}));
+        EXPECT_EQ(loaded.settings.tape.Lines(), saved.settings.tape.Lines());
         if (edition == Edition::Classic) {
             EXPECT_EQ(loaded.settings.bSoftButtons, 0);
             EXPECT_EQ(loaded.settings.bBoldButton, 1);

@@ -1,0 +1,61 @@
+#include "tape_lines.h"
+
+#include <algorithm>
+#include <set>
+
+void TapeLines::Record(const std::string& line)
+{
+    lines_.push_back(line.substr(0, kMaxLineLength));
+    while (lines_.size() > kCapacity)
+        lines_.pop_front();
+    Changed();
+}
+
+void TapeLines::Assign(std::vector<std::string> lines)
+{
+    const size_t skip = lines.size() > kCapacity ? lines.size() - kCapacity : 0;
+    lines_.assign(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(skip)),
+                  std::make_move_iterator(lines.end()));
+    Changed();
+}
+
+void TapeLines::Clear()
+{
+    lines_.clear();
+    Changed();
+}
+
+void TapeLines::Erase(const std::vector<int>& indices)
+{
+    const std::set<int> doomed(indices.begin(), indices.end());
+    std::deque<std::string> kept;
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (doomed.count(static_cast<int>(i)) == 0)
+            kept.push_back(std::move(lines_[i]));
+    lines_.swap(kept);
+    Changed();
+}
+
+std::string TapeLines::Text(const std::vector<int>& indices) const
+{
+    std::vector<int> chosen;
+    for (int i : std::set<int>(indices.begin(), indices.end()))
+        if (i >= 0 && static_cast<size_t>(i) < lines_.size())
+            chosen.push_back(i);
+    if (indices.empty())
+        for (size_t i = 0; i < lines_.size(); ++i)
+            chosen.push_back(static_cast<int>(i));
+    std::string text;
+    for (int i : chosen) {
+        if (!text.empty())
+            text += "\r\n";
+        text += lines_[static_cast<size_t>(i)];
+    }
+    return text;
+}
+
+void TapeLines::Changed() const
+{
+    if (notify_)
+        notify_();
+}
