@@ -118,9 +118,7 @@ void CalcEngine::MemoryKey(int id)
         else
             s.dMemory = s.dCurrent;
         break;
-    case IDC_KEY_MPLUS:
-        s.dMemory = Extended(static_cast<long double>(s.dMemory) + added);
-        break;
+    case IDC_KEY_MPLUS: s.dMemory = Extended(static_cast<long double>(s.dMemory) + added); break;
     default: break;
     }
     if (Taping()) {
@@ -212,7 +210,8 @@ void CalcEngine::RecordOperation(int type, int id, double argument, double typed
         Record(TwoOperandLine(f, operands_.first, "^", operands_.second, result));
     } else if (percent) {
         Record(PercentOfLine(f, typed, up, result));
-    } else if (type == IDC_KEY_SQRT || type == IDC_KEY_RECIPROCAL || (type >= IDC_KEY_LN && type <= IDC_KEY_ATAN)) {
+    } else if (type == IDC_KEY_SQRT || type == IDC_KEY_RECIPROCAL ||
+               (type >= IDC_KEY_LN && type <= IDC_KEY_ATAN)) {
         Record(FunctionLine(f, KeyCaption(type), argument, result));
     }
     // A new chain, a continued one and "=" with nothing to repeat compute nothing to record.

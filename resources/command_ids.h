@@ -25,3 +25,9 @@
 #define IDM_ALWAYS_ON_TOP 384
 #define IDM_RUN_LOAN_CALCULATOR 400
 #define IDM_CLEAR_ON_ESCAPE 416
+#define IDM_SHOW_TAPE 432
+// The tape window's own menu (its system menu and its context menu).
+#define IDM_COPY_TAPE 448
+#define IDM_DELETE_TAPE_LINES 464
+#define IDM_CLEAR_TAPE 480
+#define IDM_SELECT_ALL_TAPE 496

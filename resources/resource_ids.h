@@ -43,6 +43,12 @@
 #define IDS_ALWAYS_ON_TOP 618
 #define IDS_RUN_LOAN_CALCULATOR 619
 #define IDS_COMMA 620
+#define IDS_SHOW_TAPE 621
+#define IDS_COPY_TAPE 622
+#define IDS_DELETE_TAPE_LINES 623
+#define IDS_CLEAR_TAPE 624
+#define IDS_SELECT_ALL_TAPE 625
+#define IDS_TAPE_TITLE 626
 
 // Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
 // (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and

@@ -22,7 +22,12 @@ void CCalcDlg::ApplyColors(uint32_t mask)
 
 void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
 {
+    bool tape = false;
     for (const ColorTarget& target : targets) {
+        if (target.id == IDC_PANEL_CURRENT) {  // the tape wears the entry panel's colours
+            (target.background ? tapeBack_ : tapeText_) = target.color;
+            tape = true;
+        }
         if (target.id == kDialogBackground) {
             RepaintDialogBackground(target.color);
         } else if (CCalcButton* key = Key(target.id)) {
@@ -37,6 +42,9 @@ void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
                 panel->SetForeColor(target.color);
         }
     }
+    if (tape && tape_.Handle() != nullptr)
+        tape_.SetLook(reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), tapeText_,
+                      tapeBack_);
 }
 
 void CCalcDlg::RepaintDialogBackground(Color color)

@@ -26,6 +26,8 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
         Separator(),
         {IDM_RUN_LOAN_CALCULATOR, IDS_RUN_LOAN_CALCULATOR, nullptr, nullptr, false, never,
          [this] { StartLoanCalculator(); }},
+        {IDM_SHOW_TAPE, IDS_SHOW_TAPE, &settings_.bShowTape, &settings_.bShowTape, false, later,
+         [this] { ApplyTape(); }},
         Common(IDM_MULTIPLE_INSTANCES, now),
         {IDM_IN_MEMORY_MODE, IDS_IN_MEMORY_MODE, &inMemory, &inMemory, false, later,
          [this] { ToggleInMemory(); }},

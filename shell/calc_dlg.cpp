@@ -71,9 +71,44 @@ const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL
 }  // namespace
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
-    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, *this, clipboard_, settings_.engine, edition)
+    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, *this, clipboard_, settings_.engine, edition),
+      tape_(settings_.tape, clipboard_,
+            {[this] {
+                 settings_.bShowTape = 0;
+                 UpdateChecks();
+             },
+             [this] {
+                 SetActiveWindow(Handle());
+                 SetFocus(Handle());
+             }})
 {
     BindOptions(settings_, settings_.engine.bExitByEscape, settings_.engine.bClearByEscape);
+    engine_.SetTape(&settings_.tape);
+}
+
+void CCalcDlg::ApplyTape()
+{
+    if (!settings_.bShowTape) {
+        KeepTapePlace();
+        tape_.Hide();
+        return;
+    }
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    tape_.SetLook(font, tapeText_, tapeBack_);
+    const RECT place = {settings_.nTapeX, settings_.nTapeY, settings_.nTapeX + settings_.nTapeWidth,
+                        settings_.nTapeY + settings_.nTapeHeight};
+    tape_.Show(Handle(), place);
+}
+
+void CCalcDlg::KeepTapePlace()
+{
+    RECT place;
+    if (!tape_.Place(place))
+        return;
+    settings_.nTapeX = place.left;
+    settings_.nTapeY = place.top;
+    settings_.nTapeWidth = place.right - place.left;
+    settings_.nTapeHeight = place.bottom - place.top;
 }
 
 void CCalcDlg::SetDefaultColors()

@@ -9,6 +9,7 @@
 #include "color_plan.h"
 #include "keypad_dialog.h"
 #include "registry_port.h"
+#include "tape_window.h"
 
 // The calculator window, basic view: it owns the engine and the stored options, shows what
 // the engine pushes, does what it commands, and hands every key, character and click to the
@@ -65,8 +66,14 @@ protected:
     // thousands of characters; the window shows only the state after the last one.
     void Paste(bool copyAfter);
 
+    // Shows or hides the tape as the option says, in the window's font and entry colours.
+    void ApplyTape();
+    // Takes the tape window's place into the settings, for the next save.
+    void KeepTapePlace();
+
     CalcSettings settings_;
     CalcEngineExt engine_;
+    CTapeWindow tape_;
     bool ready_ = false;  // the controls exist and are bound
 
 private:
@@ -80,4 +87,6 @@ private:
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
     std::set<int> deferredRepaints_;
+    COLORREF tapeText_ = 0;
+    COLORREF tapeBack_ = 0xFFFFFF;
 };

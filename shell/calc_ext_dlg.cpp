@@ -21,6 +21,7 @@ CCalcExtDlg::CCalcExtDlg(int templateId, Edition edition, IRegistry& registry)
 
 void CCalcExtDlg::SaveSettings()
 {
+    KeepTapePlace();
     ::SaveSettings(registry_, edition_, settings_, engine_.State(), ProcessSettings());
 }
 
@@ -62,6 +63,13 @@ bool CCalcExtDlg::OnInitDialog()
     ApplyPrecisionControl();
     EngineForEvent().ApplyPrecision(true, true);
     return false;  // the window has taken the focus itself
+}
+
+void CCalcExtDlg::OnShown()
+{
+    CCalcDlg::OnShown();
+    // After the calculator, so that a tape without a stored place can stand beside it.
+    ApplyTape();
 }
 
 bool CCalcExtDlg::RestorePosition()

@@ -24,6 +24,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void OnShown() override;
     bool OnAccelerator(int id) override;
     bool OnControlNotify(int id, int code) override;
     void OnTipsChanged() override;

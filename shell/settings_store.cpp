@@ -49,21 +49,19 @@ const char* CalcSettingsKey(Edition edition)
 void SaveSettings(IRegistry& registry, Edition edition, const CalcSettings& settings, const CalcState& state,
                   SharedSettings& shared)
 {
-    WalkKey<RecordWriter>(registry.Create(CalcSettingsKey(edition)),
-                          [&](RecordWriter& w) {
-                              WalkRecord(w, edition, settings, state, shared);
-                              SaveTape(w.Key(), settings.tape);
-                          });
+    WalkKey<RecordWriter>(registry.Create(CalcSettingsKey(edition)), [&](RecordWriter& w) {
+        WalkRecord(w, edition, settings, state, shared);
+        SaveTape(w.Key(), settings.tape);
+    });
 }
 
 void LoadSettings(IRegistry& registry, Edition edition, CalcSettings& settings, CalcState& state,
                   SharedSettings& shared)
 {
-    if (WalkKey<RecordReader>(registry.Open(CalcSettingsKey(edition)),
-                              [&](RecordReader& r) {
-                                  WalkRecord(r, edition, settings, state, shared);
-                                  LoadTape(r.Key(), settings.tape);
-                              }))
+    if (WalkKey<RecordReader>(registry.Open(CalcSettingsKey(edition)), [&](RecordReader& r) {
+            WalkRecord(r, edition, settings, state, shared);
+            LoadTape(r.Key(), settings.tape);
+        }))
         SanitizeState(state, edition);
 }
 

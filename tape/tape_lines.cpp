@@ -8,7 +8,7 @@ void TapeLines::Record(const std::string& line)
     lines_.push_back(line.substr(0, kMaxLineLength));
     while (lines_.size() > kCapacity)
         lines_.pop_front();
-    Changed();
+    Changed(TapeChange::Appended);
 }
 
 void TapeLines::Assign(std::vector<std::string> lines)
@@ -16,13 +16,13 @@ void TapeLines::Assign(std::vector<std::string> lines)
     const size_t skip = lines.size() > kCapacity ? lines.size() - kCapacity : 0;
     lines_.assign(std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(skip)),
                   std::make_move_iterator(lines.end()));
-    Changed();
+    Changed(TapeChange::Reset);
 }
 
 void TapeLines::Clear()
 {
     lines_.clear();
-    Changed();
+    Changed(TapeChange::Reset);
 }
 
 void TapeLines::Erase(const std::vector<int>& indices)
@@ -33,7 +33,7 @@ void TapeLines::Erase(const std::vector<int>& indices)
         if (doomed.count(static_cast<int>(i)) == 0)
             kept.push_back(std::move(lines_[i]));
     lines_.swap(kept);
-    Changed();
+    Changed(TapeChange::Reset);
 }
 
 std::string TapeLines::Text(const std::vector<int>& indices) const
@@ -54,8 +54,8 @@ std::string TapeLines::Text(const std::vector<int>& indices) const
     return text;
 }
 
-void TapeLines::Changed() const
+void TapeLines::Changed(TapeChange change) const
 {
     if (notify_)
-        notify_();
+        notify_(change);
 }

@@ -7,6 +7,9 @@
 
 #include "tape_sink.h"
 
+// What changed: a line added at the end (and perhaps the oldest dropped), or anything else.
+enum class TapeChange { Appended, Reset };
+
 // The tape's lines, oldest first: what the engine recorded, kept to the last kCapacity lines.
 // The tape window shows them and edits them through this; it learns of every change.
 class TapeLines : public ICalcTape {
@@ -29,11 +32,11 @@ public:
     std::string Text(const std::vector<int>& indices) const;
 
     // Called after every change.
-    void OnChange(std::function<void()> notify) { notify_ = std::move(notify); }
+    void OnChange(std::function<void(TapeChange)> notify) { notify_ = std::move(notify); }
 
 private:
-    void Changed() const;
+    void Changed(TapeChange change) const;
 
     std::deque<std::string> lines_;
-    std::function<void()> notify_;
+    std::function<void(TapeChange)> notify_;
 };

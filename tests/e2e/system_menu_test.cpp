@@ -27,6 +27,7 @@ std::vector<ExpectedMenuItem> AppendedItems(bool classic, int nAfter, int nScale
         {IDM_CLEAR_ON_ESCAPE, "Clear on Escape"},
         {0, ""},
         {IDM_RUN_LOAN_CALCULATOR, "Run &Loan Calculator\tCtrl+L"},
+        {IDM_SHOW_TAPE, "Show Tape\tCtrl+H"},
         {IDM_MULTIPLE_INSTANCES, "Multiple Instances"},
         {IDM_IN_MEMORY_MODE, "&In Memory Mode\tCtrl+I"},
         {IDM_ALWAYS_ON_TOP, "Always On Top\tCtrl+A"},

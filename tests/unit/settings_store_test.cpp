@@ -153,8 +153,8 @@ TEST_P(CalcStore, ASavedRecordReadsBackFieldForField)
         EXPECT_EQ(loaded.state.nLastOp, IDC_KEY_POWXY);
         EXPECT_EQ(loaded.shared.nRunQty, saved.shared.nRunQty);
         EXPECT_EQ(loaded.settings.bShowTape, 1);
-        EXPECT_EQ(std::vector<int>({loaded.settings.nTapeX, loaded.settings.nTapeY, loaded.settings.nTapeWidth,
-                                    loaded.settings.nTapeHeight}),
+        EXPECT_EQ(std::vector<int>({loaded.settings.nTapeX, loaded.settings.nTapeY,
+                                    loaded.settings.nTapeWidth, loaded.settings.nTapeHeight}),
                   std::vector<int>({10, 20, 300, 400}));
         EXPECT_EQ(loaded.settings.tape.Lines(), saved.settings.tape.Lines());
         if (edition == Edition::Classic) {

@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
     Operations, TapeRecording,
     testing::Values(TapeCase{"12 + 5 =", "12 + 5 = 17"},
                     TapeCase{"2 + 3 = = =", "2 + 3 = 5 | 5 + 3 = 8 | 8 + 3 = 11"},  // "=" repeats
-                    TapeCase{"12 + 5 + 3 =", "12 + 5 = 17 | 17 + 3 = 20"},         // a column
+                    TapeCase{"12 + 5 + 3 =", "12 + 5 = 17 | 17 + 3 = 20"},          // a column
                     TapeCase{"7 =", ""},  // a new chain computes nothing
                     TapeCase{"2 + 3 = * 4 =", "2 + 3 = 5 | 5 * 4 = 20"},
                     TapeCase{"1 / 3 =", "1 / 3 = 0.33333333"},  // the panels' precision
@@ -43,21 +43,21 @@ INSTANTIATE_TEST_SUITE_P(
                     TapeCase{"20 = 10 %", "10% of 20 = 2"}, TapeCase{"9 sqrt", "sqrt 9 = 3"},
                     TapeCase{"4 1/x", "1/x 4 = 0.25"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Functions, TapeRecording,
-    testing::Values(TapeCase{"30 sin", "sin 30 = 0.5"},  // in the unit shown
-                    TapeCase{"0.5 sin", "sin 0.5 = 0.47942554", 1}, TapeCase{"1 asin", "asin 1 = 90"},
-                    TapeCase{"3 = 2 x^y", "2 ^ 3 = 8"}, TapeCase{"3 x^2", "x^2 3 = 9"},
-                    TapeCase{"pi", ""}));  // a constant is typed data, not an operation
+INSTANTIATE_TEST_SUITE_P(Functions, TapeRecording,
+                         testing::Values(TapeCase{"30 sin", "sin 30 = 0.5"},  // in the unit shown
+                                         TapeCase{"0.5 sin", "sin 0.5 = 0.47942554", 1},
+                                         TapeCase{"1 asin", "asin 1 = 90"},
+                                         TapeCase{"3 = 2 x^y", "2 ^ 3 = 8"}, TapeCase{"3 x^2", "x^2 3 = 9"},
+                                         TapeCase{"pi", ""}));  // a constant is typed data, not an operation
 
-INSTANTIATE_TEST_SUITE_P(
-    MemoryAndRegisters, TapeRecording,
-    testing::Values(TapeCase{"17 MS MC", "MS 17 | MC"}, TapeCase{"2 + 3 = MS", "2 + 3 = 5 | MS 5"},
-                    TapeCase{"5 M+ Delete 5 M+ MR", "M+ 5 | M+ 5 | MR 10"},
-                    TapeCase{"4 MS Mem", "MS 4 | Register M = 4"},
-                    TapeCase{"Acc Acc", ""},  // both registers 0: nothing changed
-                    TapeCase{"3 = 5 swap", "Swap 3 <-> 5"}, TapeCase{"swap", ""},
-                    TapeCase{"2 + 3 = Clear", "2 + 3 = 5 | C"}));
+INSTANTIATE_TEST_SUITE_P(MemoryAndRegisters, TapeRecording,
+                         testing::Values(TapeCase{"17 MS MC", "MS 17 | MC"},
+                                         TapeCase{"2 + 3 = MS", "2 + 3 = 5 | MS 5"},
+                                         TapeCase{"5 M+ Delete 5 M+ MR", "M+ 5 | M+ 5 | MR 10"},
+                                         TapeCase{"4 MS Mem", "MS 4 | Register M = 4"},
+                                         TapeCase{"Acc Acc", ""},  // both registers 0: nothing changed
+                                         TapeCase{"3 = 5 swap", "Swap 3 <-> 5"}, TapeCase{"swap", ""},
+                                         TapeCase{"2 + 3 = Clear", "2 + 3 = 5 | C"}));
 
 TEST(TapeRecordingOptions, InMemoryLinesShowTheStoredOperand)
 {

@@ -17,7 +17,7 @@ TEST(TapeLines, KeepsTheLastThousandLines)
 {
     TapeLines tape;
     int changes = 0;
-    tape.OnChange([&] { ++changes; });
+    tape.OnChange([&](TapeChange change) { changes += change == TapeChange::Appended ? 1 : 100; });
     for (int i = 1; i <= 1001; ++i)
         tape.Record(std::to_string(i));
     EXPECT_EQ(changes, 1001);
@@ -31,7 +31,7 @@ TEST(TapeLines, CopiesDeletesAndClears)
     TapeLines tape;
     tape.Assign({"a", "b", "c", "d"});
     EXPECT_EQ(tape.Text({}), "a\r\nb\r\nc\r\nd");  // nothing selected: every line
-    EXPECT_EQ(tape.Text({3, 1, 1, 9}), "b\r\nd");   // in tape order, once, in range
+    EXPECT_EQ(tape.Text({3, 1, 1, 9}), "b\r\nd");  // in tape order, once, in range
     tape.Erase({0, 2, -1, 7});
     EXPECT_EQ(tape.Lines(), std::deque<std::string>({"b", "d"}));
     tape.Clear();
@@ -68,9 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Damage{"cut in a line", "1 + 1 = 2\r\n3 + ", {"1 + 1 = 2", "3 + "}},
                     Damage{"lone line feeds and blank lines", "a\n\n\r\nb\r", {"a", "b"}},
                     Damage{"embedded zeros", std::string("a\0b\0\0c", 6), {"a", "b", "c"}},
-                    Damage{"control characters", "a\tb\x01" "c\x7F", {"a b c "}},
+                    Damage{"control characters",
+                           "a\tb\x01"
+                           "c\x7F",
+                           {"a b c "}},
                     Damage{"a line over the sane length", "a\r\n" + kTooLong + "\r\nb", {"a", "b"}},
-                    Damage{"a line of the sane length", std::string(TapeLines::kMaxLineLength, '7'),
+                    Damage{"a line of the sane length",
+                           std::string(TapeLines::kMaxLineLength, '7'),
                            {std::string(TapeLines::kMaxLineLength, '7')}},
                     Damage{"high bytes are ANSI text", "\xB1\xE9", {"\xB1\xE9"}}));
 

@@ -1,0 +1,74 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "clipboard_port.h"
+#include "tape_lines.h"
+
+// The tape's window: a resizable window owned by the calculator, with one list of the lines.
+// It follows the lines as they change, and the user scrolls, selects, copies and deletes in
+// it with the mouse or the keyboard (Ctrl+C, Del, Ctrl+A, the context menu with Shift+F10 or
+// the menu key, the system menu). It never takes the calculator's place: Escape and F6 go
+// back to the calculator, Ctrl+H hides the tape as it does in the calculator.
+class CTapeWindow {
+public:
+    struct Events {
+        std::function<void()> hidden;       // the user closed it (or pressed Ctrl+H in it)
+        std::function<void()> backToOwner;  // Escape or F6
+    };
+
+    CTapeWindow(TapeLines& lines, IClipboard& clipboard, Events events);
+    ~CTapeWindow();
+    CTapeWindow(const CTapeWindow&) = delete;
+    CTapeWindow& operator=(const CTapeWindow&) = delete;
+
+    // Shows the window at `place` (screen coordinates; a place on no monitor or of an
+    // unusable size is replaced by one beside the owner), creating it first when needed. The
+    // owner keeps the activation.
+    void Show(HWND owner, RECT place);
+    void Hide();
+    bool Visible() const;
+    HWND Handle() const { return hwnd_; }
+    // Where the window is, or was when last shown; false when it was never created.
+    bool Place(RECT& place) const;
+
+    // The look: the font of the owner's text, and the colours of its entry panel.
+    void SetLook(HFONT font, COLORREF text, COLORREF back);
+
+    // The commands of its menus.
+    void CopyLines();
+    void DeleteSelectedLines();
+    void ClearAll();
+    void SelectAll();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Create(HWND owner, RECT place);
+    // The key the list passes on; true when it was one of the window's.
+    bool OnListKey(UINT key);
+    bool RunCommand(UINT command);
+    void ShowContextMenu(POINT screen);
+    void Fill();
+    void Follow(TapeChange change);
+    void UpdateWidth();
+    std::vector<int> Selection() const;
+    int TextWidth(const std::string& text);
+    void ScrollToEnd();
+
+    TapeLines& lines_;
+    IClipboard& clipboard_;
+    Events events_;
+    HWND hwnd_ = nullptr;
+    HWND list_ = nullptr;
+    HFONT font_ = nullptr;  // the owner's; not deleted here
+    COLORREF text_ = 0;
+    COLORREF back_ = 0xFFFFFF;
+    HBRUSH brush_ = nullptr;
+    HDC measure_ = nullptr;  // for the widths of the lines
+    int widest_ = 0;
+    bool scrollPending_ = false;
+    RECT lastPlace_ = {};
+};

@@ -1,0 +1,258 @@
+// The tape on the real program: what typed and clicked sequences write on it, Copy, Delete
+// and Clear from its own keys, and that it outlives Big Font, the loan window and a restart.
+#include "calculator_fixture.h"
+#include "calculator_keys.h"
+#include "clipboard_text.h"
+#include "command_ids.h"
+#include "control_ids.h"
+#include "key_delivery.h"
+#include "keyboard_input.h"
+#include "wait.h"
+#include "window_controls.h"
+#include "window_probe.h"
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+constexpr const char* kTapeTitle = "Tape";
+constexpr DWORD kOpenMs = 30000;
+
+class TapeTest : public CalculatorTest {
+protected:
+    // Shows the tape with Ctrl+H and waits for its window. Call through ASSERT_NO_FATAL_FAILURE.
+    void ShowTape()
+    {
+        ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
+        tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+        ASSERT_NE(tape_, nullptr) << "Ctrl+H showed no window titled \"" << kTapeTitle << "\"";
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(tape_) != FALSE; }));
+        EXPECT_EQ(GetWindow(tape_, GW_OWNER), Window()) << "the tape is not owned by the calculator";
+    }
+
+    bool TapeChecked() const
+    {
+        const std::optional<std::vector<MenuItem>> menu = ReadSystemMenu(Window());
+        const std::optional<MenuItem> item = menu ? FindMenuItem(*menu, IDM_SHOW_TAPE) : std::nullopt;
+        return item && item->Checked();
+    }
+
+    HWND List() const { return FindWindowExA(tape_, nullptr, "ListBox", nullptr); }
+
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        const HWND list = List();
+        DWORD_PTR count = 0;
+        if (!SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kMessageTimeoutMs, &count))
+            return lines;
+        for (DWORD_PTR i = 0; i < count; ++i) {
+            // Wine hands a list's texts to another process as UTF-16 whichever form was
+            // asked for: ask for that form, and give a little room over.
+            DWORD_PTR length = 0;
+            SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, kMessageTimeoutMs, &length);
+            std::wstring text(length + 8, L'\0');
+            DWORD_PTR got = 0;
+            SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                                kMessageTimeoutMs, &got);
+            text.resize(got <= length ? got : length);
+            std::string narrow(text.size() * 2 + 1, '\0');
+            const int bytes =
+                WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(),
+                                    static_cast<int>(narrow.size()), nullptr, nullptr);
+            narrow.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+            lines.push_back(narrow);
+        }
+        return lines;
+    }
+
+    // Waits until the tape shows exactly these lines.
+    testing::AssertionResult Shows(const std::vector<std::string>& expected) const
+    {
+        if (WaitUntil([&] { return Lines() == expected; }))
+            return testing::AssertionSuccess();
+        testing::AssertionResult failure = testing::AssertionFailure() << "the tape shows";
+        for (const std::string& line : Lines())
+            failure << " \"" << line << "\"";
+        return failure;
+    }
+
+    testing::AssertionResult ClickKeys(const std::string& sequence)
+    {
+        const std::vector<int> ids = KeyIds(sequence);
+        if (ids.empty())
+            return testing::AssertionFailure() << "no keys for " << sequence;
+        for (int id : ids)
+            if (!Click(Window(), id))
+                return testing::AssertionFailure() << "key " << id << " of " << sequence;
+        return testing::AssertionSuccess();
+    }
+
+    testing::AssertionResult Type(const std::string& text)
+    {
+        if (!BringToForeground(Window()) || !TypeText(text))
+            return testing::AssertionFailure() << "\"" << text << "\" could not be typed";
+        return testing::AssertionSuccess();
+    }
+
+    HWND tape_ = nullptr;
+};
+
+TEST_F(TapeTest, TypedAndClickedOperationsAreWrittenAsThePanelsWriteThem)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    EXPECT_TRUE(Shows({}));
+    ASSERT_TRUE(Type("12+5=="));
+    ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "22"));  // typed keys are queued
+    ASSERT_TRUE(ClickKeys("20 + 10 %"));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_VIEW));  // the functions and the angle radios
+    ASSERT_TRUE(ClickKeys("30 sin"));
+    ASSERT_TRUE(Click(Window(), IDC_RADIO_RADIANS));
+    ASSERT_TRUE(ClickKeys("0.5 sin"));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_CLEAR));
+    ASSERT_TRUE(ClickKeys("17 MS"));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_DELETE));
+    ASSERT_TRUE(ClickKeys("5 M+"));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_MC));
+    EXPECT_TRUE(Shows({"12 + 5 = 17", "17 + 5 = 22", "20 + 10% = 22", "sin 30 = 0.5", "sin 0.5 = 0.47942554",
+                       "C", "MS 17", "M+ 5", "MC"}));
+
+    // In Memory: a repeated "=" takes the memory as its constant operand; the comma option
+    // writes the lines that follow with its separator.
+    ASSERT_TRUE(Click(Window(), IDC_KEY_CLEAR));
+    ASSERT_TRUE(ClickKeys("3 MS"));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_DELETE));
+    ASSERT_TRUE(SendSystemCommand(Window(), IDM_IN_MEMORY_MODE));
+    ASSERT_TRUE(SendSystemCommand(Window(), IDM_COMMA));
+    ASSERT_TRUE(ClickKeys("2 * 4 = 1.5 ="));
+    const std::vector<std::string> lines = Lines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{"MS 3", "2 * 4 = 8", "1,5 * 3 = 4,5"}));
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+TEST_F(TapeTest, CopyDeleteAndClearFromTheTapesOwnKeys)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    ASSERT_TRUE(Type("1+2=3*4=5-6="));
+    EXPECT_TRUE(Shows({"1 + 2 = 3", "3 * 4 = 12", "5 - 6 = -1"}));
+
+    // Nothing selected: Copy takes every line.
+    ASSERT_TRUE(SetClipboardText("before"));
+    ASSERT_TRUE(PressChordAndWait(tape_, {VK_CONTROL}, 'C'));
+    EXPECT_EQ(GetClipboardText(), "1 + 2 = 3\r\n3 * 4 = 12\r\n5 - 6 = -1");
+
+    // Two lines selected: Copy takes them, Delete removes them.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(List(), LB_SETSEL, TRUE, 0, SMTO_NORMAL, kMessageTimeoutMs, &ignored);
+    SendMessageTimeoutA(List(), LB_SETSEL, TRUE, 2, SMTO_NORMAL, kMessageTimeoutMs, &ignored);
+    ASSERT_TRUE(PressChordAndWait(tape_, {VK_CONTROL}, 'C'));
+    EXPECT_EQ(GetClipboardText(), "1 + 2 = 3\r\n5 - 6 = -1");
+    ASSERT_TRUE(PressKeyAndWait(tape_, VK_DELETE));
+    EXPECT_TRUE(Shows({"3 * 4 = 12"}));
+
+    // Clear Tape from the tape's system menu, and Escape hands the keys back to the calculator.
+    ASSERT_TRUE(SendSystemCommand(tape_, IDM_CLEAR_TAPE));
+    EXPECT_TRUE(Shows({}));
+    ASSERT_TRUE(PressKeyAndWait(tape_, VK_ESCAPE));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Window(); }));
+
+    // Ctrl+H in the calculator hides the tape and takes the check mark off.
+    ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(tape_); }));
+    EXPECT_FALSE(TapeChecked());
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    EXPECT_EQ(ReadSetting("Show Tape").value_or(RegistryValue{}).bytes, Bytes({0}));
+}
+
+TEST_F(TapeTest, OutlivesBigFontTheLoanWindowAndARestart)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    EXPECT_TRUE(TapeChecked());
+    ASSERT_TRUE(Type("2+3="));
+    ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
+    ASSERT_TRUE(MoveWindowTo(tape_, 40, 60));
+    const RECT placed = WindowRect(tape_);
+
+    const HWND old = Window();
+    ASSERT_TRUE(PostSystemCommand(old, IDM_BIG_FONT));
+    ASSERT_NO_FATAL_FAILURE(WaitForRecreatedWindow(old));
+    tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+    ASSERT_NE(tape_, nullptr) << "no tape after Big Font";
+    EXPECT_TRUE(Shows({"2 + 3 = 5"}));
+    EXPECT_EQ(GetWindow(tape_, GW_OWNER), Window());
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT now = WindowRect(tape_);
+        return EqualRect(&now, &placed) != FALSE;
+    })) << "the tape moved with Big Font";
+
+    // The loan window runs modally over the calculator; the tape stays and takes new lines after.
+    ASSERT_TRUE(PostSystemCommand(Window(), IDM_RUN_LOAN_CALCULATOR));
+    const HWND loan = WaitForLoanWindow();
+    ASSERT_NE(loan, nullptr);
+    EXPECT_TRUE(IsWindowVisible(tape_));
+    PostMessageA(loan, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(loan) && IsWindowEnabled(Window()); }));
+    ASSERT_TRUE(Type("7+1="));
+    EXPECT_TRUE(Shows({"2 + 3 = 5", "7 + 1 = 8"}));
+
+    // The next start shows the tape where it was, with its lines.
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+    ASSERT_NE(tape_, nullptr) << "the tape was not shown again at the next start";
+    EXPECT_TRUE(Shows({"2 + 3 = 5", "7 + 1 = 8"}));
+    EXPECT_EQ(WindowRect(tape_).left, placed.left);
+    EXPECT_EQ(WindowRect(tape_).top, placed.top);
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+TEST_F(TapeTest, KeepsTheLastThousandLinesOfALongPaste)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    std::string column;
+    for (int i = 0; i < 1002; ++i)  // 1 001 additions, then "="
+        column += "1+";
+    ASSERT_TRUE(SetClipboardText(column + "1="));
+    ASSERT_TRUE(SendSystemCommand(Window(), IDM_PASTE));
+    ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "1003"))
+        << ControlText(Window(), IDC_PANEL_RESULT);
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(lines.size(), 1000u);
+    EXPECT_EQ(lines.front(), "3 + 1 = 4");  // "Del", "1 + 1 = 2" and "2 + 1 = 3" went
+    EXPECT_EQ(lines.back(), "1002 + 1 = 1003");
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    const std::optional<RegistryValue> stored = ReadSetting("Tape");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->type, static_cast<DWORD>(REG_SZ));
+    const std::string text(stored->bytes.begin(), stored->bytes.end());
+    EXPECT_EQ(text.substr(0, 11), "3 + 1 = 4\r\n");
+}
+
+TEST_F(TapeTest, ADamagedStoredTapeStartsWithItsValidLines)
+{
+    // A control character, a zero inside, a line far over any we write, and no ending zero.
+    const std::string bytes =
+        std::string("1 + 1 = 2\r\n\x01x\0", 14) + "2 + 2 = 4\r\n" + std::string(5000, '9') + "\r\nMC";
+    WriteSetting("Show Tape", REG_BINARY, Bytes({0xFF}));
+    WriteSetting("Tape Place", REG_BINARY, Int32Bytes({-30000, -30000, 5, 999999}));
+    WriteSetting("Tape", REG_SZ, Bytes(bytes.begin(), bytes.end()));
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+    ASSERT_NE(tape_, nullptr);
+    EXPECT_TRUE(Shows({"1 + 1 = 2", " x", "2 + 2 = 4", "MC"}));
+    EXPECT_TRUE(OnTheDesktop(tape_)) << "the tape was placed where nobody can see it";
+    ASSERT_TRUE(Type("2+3="));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+}  // namespace
+}  // namespace e2e
