@@ -48,6 +48,8 @@ Bytes DoubleBits(uint64_t bits)
     return Doubles4(value);
 }
 
+const std::string kStoredTape = "1 + 1 = 2\r\nMC";
+
 // The valid value every case starts from: not the defaults, so that a value that is lost
 // or replaced would show.
 Bytes ValidValue(const ValueEntry& entry)
@@ -59,7 +61,8 @@ Bytes ValidValue(const ValueEntry& entry)
         // Options whose effect would get in the way of the checks stay off; the look and
         // layout options are on.
         return {static_cast<uint8_t>(name == "Soft Btns" || name == "Extended View" || name == "Show Tips" ||
-                                             name == "Bold Result" || name == "Show Precision"
+                                             name == "Bold Result" || name == "Show Precision" ||
+                                             name == "Show Tape"
                                          ? 1
                                          : 0)};
     case Kind::Position: return Int32Bytes({40, 30});
@@ -69,6 +72,8 @@ Bytes ValidValue(const ValueEntry& entry)
     case Kind::Scale: return DwordBytes(8);
     case Kind::After: return DwordBytes(2);
     case Kind::Text: return TextBytes(name == "Amount" ? "2500" : name == "Months" ? "24" : "7.5%");
+    case Kind::Place: return Int32Bytes({300, 40, 250, 300});
+    case Kind::Tape: return TextBytes(kStoredTape);
     }
     return {};
 }
@@ -129,6 +134,22 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         return cases;
     }
 
+    if (entry.kind == Kind::Tape) {
+        add("NoTerminator", REG_SZ, Bytes(valid.begin(), valid.end() - 1));
+        add("EmbeddedZero", REG_SZ, TextBytes(std::string("1 + 1 = 2\0MC", 12)));
+        add("OneTooLong", REG_SZ, TextBytes("MC\r\n" + std::string(1025, '9')));
+        add("Huge", REG_SZ, TextBytes(std::string(3000000, '5')));
+        std::string many;
+        for (int i = 0; i < 1500; ++i)
+            many += "MS " + std::to_string(i) + "\r\n";
+        add("TooManyLines", REG_SZ, TextBytes(many));
+        add("AsBinary", REG_BINARY, valid);
+        add("AsDword", REG_DWORD, DwordBytes(0x00313131));
+        add("AllFF", REG_SZ, Bytes(40, 0xFF));
+        add("ControlCharacters", REG_SZ, TextBytes("\x01\x02\t\x1b\x7f"));
+        return cases;
+    }
+
     add("OneShort", entry.type, Bytes(valid.begin(), valid.end() - 1));
     Bytes longer = valid;
     longer.push_back(0x01);
@@ -173,6 +194,13 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("LastOpEquals", entry.type, Int32Bytes({0, 0, 0, 0, IDC_KEY_EQUALS}));
         break;
     case Kind::Counter: add("IntMax", entry.type, Int32Bytes({kMax})); break;
+    case Kind::Place:
+        add("IntMin", entry.type, Int32Bytes({kMin, kMin, kMin, kMin}));
+        add("IntMax", entry.type, Int32Bytes({kMax, kMax, kMax, kMax}));
+        add("FarOff", entry.type, Int32Bytes({100000, -100000, 250, 300}));
+        add("NoSize", entry.type, Int32Bytes({300, 40, 0, 0}));
+        add("NegativeSize", entry.type, Int32Bytes({300, 40, -250, -300}));
+        break;
     case Kind::Scale:
     case Kind::After:
         add("IntMin", entry.type, Int32Bytes({kMin}));
@@ -181,7 +209,8 @@ std::vector<Case> CasesFor(const ValueEntry& entry)
         add("Zero", entry.type, DwordBytes(0));
         add("Negative", entry.type, Int32Bytes({-1}));
         break;
-    case Kind::Text: break;
+    case Kind::Text:
+    case Kind::Tape: break;
     }
     return cases;
 }
@@ -324,6 +353,17 @@ protected:
             return;
         if (entry.kind == Kind::Counter) {
             EXPECT_EQ(saved, DwordBytes(6)) << "one save after the stored count of 5";
+            return;
+        }
+        if (entry.kind == Kind::Tape) {
+            // The tape keeps its lines and gains the line of [2 + 3 =], written in whichever
+            // precision and separator the options chose.
+            const std::string text(saved.begin(), saved.end() - (saved.empty() ? 0 : 1));
+            const std::string kept = kStoredTape + "\r\n";
+            EXPECT_EQ(text.substr(0, kept.size()), kept) << "\"Tape\" lost its lines";
+            const size_t equals = text.rfind(" = ");
+            EXPECT_TRUE(equals != std::string::npos && ShowsFive(text.substr(equals + 3)))
+                << "the tape's last line is not [2 + 3 =]: " << text.substr(std::min(text.size(), kept.size()));
             return;
         }
         if (entry.kind == Kind::Text) {

@@ -65,7 +65,15 @@ const UINT kCommands[] = {IDM_QUICK_HELP,
                           IDM_RUN_LOAN_CALCULATOR,
                           IDM_SET_COLORS,
                           IDM_QUICK_HELP,
+                          IDM_SHOW_TAPE,
+                          IDM_SHOW_TAPE,
+                          IDM_COPY_TAPE,
+                          IDM_DELETE_TAPE_LINES,
+                          IDM_SELECT_ALL_TAPE,
+                          IDM_CLEAR_TAPE,
                           SC_CLOSE};
+
+constexpr const char* kTapeTitle = "Tape";
 
 std::string TitleOf(HWND hwnd)
 {
@@ -330,7 +338,7 @@ void RandomAfternoon::Command()
     // then to the calculator behind a window it opened, as a command queued just before.
     HWND target = Front();
     const std::string title = target != nullptr ? TitleOf(target) : "";
-    if (title != edition_.title && title != edition_.loanTitle)
+    if (title != edition_.title && title != edition_.loanTitle && title != kTapeTitle)
         target = Draw(3) == 0 ? Main() : nullptr;
     if (target == nullptr)
         return;
@@ -344,6 +352,11 @@ void RandomAfternoon::Command()
         case IDM_RUN_LOAN_CALCULATOR: ++figures_.loanOpenings; break;
         case IDM_SET_COLORS: ++figures_.colourOpenings; break;
         case IDM_QUICK_HELP: ++figures_.aboutOpenings; break;
+        case IDM_SHOW_TAPE:
+        case IDM_COPY_TAPE:
+        case IDM_DELETE_TAPE_LINES:
+        case IDM_SELECT_ALL_TAPE:
+        case IDM_CLEAR_TAPE: ++figures_.tapeCommands; break;
         default: break;
         }
         Note("posts command " + std::to_string(command) + " to \"" + TitleOf(target) + "\"");
@@ -389,6 +402,9 @@ void RandomAfternoon::CloseSomething()
     } else if (title == edition_.loanTitle) {
         Note("closes the loan window");
         PostMessageA(front, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (title == kTapeTitle && Draw(2) == 0) {
+        Note("closes the tape");
+        PostMessageA(front, WM_CLOSE, 0, 0);
     } else {
         Note("presses Escape on \"" + title + "\"");
         Raise(front);

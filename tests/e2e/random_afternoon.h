@@ -52,6 +52,7 @@ public:
         int colourOpenings = 0;
         int aboutOpenings = 0;
         int pastes = 0;
+        int tapeCommands = 0;  // Show Tape and the tape's own commands
     };
 
     RandomAfternoon(AppProcess& app, const Edition& edition, const std::string& exePath, unsigned seed);

@@ -34,6 +34,9 @@ const std::vector<ValueEntry> kStoredValues = {
     {Key::Calculator, "Run Q-ty", REG_DWORD, 4, Kind::Counter, false},
     {Key::Calculator, "nScale", REG_DWORD, 4, Kind::Scale, false},
     {Key::Calculator, "nAfter", REG_DWORD, 4, Kind::After, false},
+    {Key::Calculator, "Show Tape", REG_BINARY, 1, Kind::Flag, false},
+    {Key::Calculator, "Tape Place", REG_BINARY, 16, Kind::Place, false},
+    {Key::Calculator, "Tape", REG_SZ, 0, Kind::Tape, false},
 
     {Key::Loan, "Colors", REG_BINARY, 36, Kind::Colors, false},
     {Key::Loan, "System Backgrounds", REG_BINARY, 1, Kind::Flag, false},
@@ -124,8 +127,30 @@ void ExpectInRange(const ValueEntry& entry, const Bytes& b, const Edition& editi
             EXPECT_EQ(b[b.size() - 2], '%') << "the saved rate lost its \"%\"";
         }
         break;
+    case Kind::Tape: {
+        // One text, its zero at the end only; at most 1 000 lines, none empty or over 1 024
+        // characters.
+        ASSERT_FALSE(b.empty()) << name;
+        EXPECT_EQ(b.back(), 0) << name << " lacks its terminating zero";
+        EXPECT_EQ(std::find(b.begin(), b.end(), 0) - b.begin(), static_cast<long>(b.size()) - 1)
+            << name << " holds a zero inside";
+        const std::string text(b.begin(), b.end() - 1);
+        size_t lines = 0;
+        for (size_t start = 0; start < text.size();) {
+            size_t end = text.find("\r\n", start);
+            if (end == std::string::npos)
+                end = text.size();
+            EXPECT_GT(end, start) << name << " holds an empty line";
+            EXPECT_LE(end - start, 1024u) << name << " holds a line too long";
+            ++lines;
+            start = end + 2;
+        }
+        EXPECT_LE(lines, 1000u) << name;
+        break;
+    }
     case Kind::Colors:
     case Kind::Position:
+    case Kind::Place:
     case Kind::Numbers:
     case Kind::Counter: break;
     }
@@ -150,7 +175,7 @@ void ExpectSoundRecord(Key key, const Edition& edition,
         }
         const RegistryValue& value = it->second;
         EXPECT_EQ(value.type, entry.type) << name;
-        if (entry.kind != Kind::Text && value.bytes.size() != entry.size) {
+        if (entry.size != 0 && value.bytes.size() != entry.size) {
             ADD_FAILURE() << "\"" << name << "\" was saved with " << value.bytes.size() << " bytes, not "
                           << entry.size;
             continue;

@@ -24,6 +24,8 @@ enum class Kind {
     Scale,     // REG_DWORD, significant digits
     After,     // REG_DWORD, digits after the point
     Text,      // REG_SZ of the loan window
+    Place,     // four signed 32-bit words: left, top, width, height
+    Tape,      // REG_SZ of lines
 };
 
 enum class Key { Calculator, Loan };
