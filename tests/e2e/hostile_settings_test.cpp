@@ -363,7 +363,8 @@ protected:
             EXPECT_EQ(text.substr(0, kept.size()), kept) << "\"Tape\" lost its lines";
             const size_t equals = text.rfind(" = ");
             EXPECT_TRUE(equals != std::string::npos && ShowsFive(text.substr(equals + 3)))
-                << "the tape's last line is not [2 + 3 =]: " << text.substr(std::min(text.size(), kept.size()));
+                << "the tape's last line is not [2 + 3 =]: "
+                << text.substr(std::min(text.size(), kept.size()));
             return;
         }
         if (entry.kind == Kind::Text) {

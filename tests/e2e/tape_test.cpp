@@ -7,6 +7,7 @@
 #include "control_ids.h"
 #include "key_delivery.h"
 #include "keyboard_input.h"
+#include "screen_capture.h"
 #include "wait.h"
 #include "window_controls.h"
 #include "window_probe.h"
@@ -251,6 +252,32 @@ TEST_F(TapeTest, ADamagedStoredTapeStartsWithItsValidLines)
     EXPECT_TRUE(OnTheDesktop(tape_)) << "the tape was placed where nobody can see it";
     ASSERT_TRUE(Type("2+3="));
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+// A picture of the calculator with its tape beside it, for a person to look at; the check
+// only makes sure that the tape's lines were captured in the entry panel's colours.
+TEST_F(TapeTest, ScreenshotWithTheTape)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    ASSERT_TRUE(Type("12.5+7.25=*4=1000/8=50+10%"));
+    ASSERT_TRUE(Shows({"12.5 + 7.25 = 19.75", "19.75 * 4 = 79", "1000 / 8 = 125", "50 + 10% = 55"}));
+    RECT both = {};
+    const RECT calculator = WindowRect(Window());
+    const RECT tape = WindowRect(tape_);
+    UnionRect(&both, &calculator, &tape);
+    Image image;
+    ASSERT_TRUE(CaptureScreenRect(both, image));
+    Image list, entry;
+    ASSERT_TRUE(CaptureScreenRect(WindowRect(List()), list));
+    ASSERT_TRUE(CaptureScreenRect(ControlRect(Window(), IDC_PANEL_CURRENT), entry));
+    EXPECT_EQ(MostCommonColour(list), MostCommonColour(entry))
+        << "the tape is not in the entry panel's colours";
+    const std::string path = ScreenshotPath(CurrentEdition().name + "-tape.png");
+    if (!path.empty()) {
+        EXPECT_TRUE(SavePng(image, path)) << path;
+    }
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
 }
 
