@@ -170,6 +170,11 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 
 bool CCalcDlg::OnKey(UINT message, int key)
 {
+    // F6 moves to the tape and back, as it moves between the panes of a window.
+    if (message == WM_KEYDOWN && key == VK_F6 && tape_.Visible()) {
+        SetActiveWindow(tape_.Handle());
+        return true;
+    }
     const Modifiers mods = HeldModifiers();
     CalcEngineExt& engine = EngineForEvent();
     switch (message) {

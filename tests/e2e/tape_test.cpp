@@ -162,6 +162,11 @@ TEST_F(TapeTest, CopyDeleteAndClearFromTheTapesOwnKeys)
     EXPECT_TRUE(Shows({}));
     ASSERT_TRUE(PressKeyAndWait(tape_, VK_ESCAPE));
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Window(); }));
+    // F6 in the calculator goes to the tape, F6 there back.
+    ASSERT_TRUE(PressKeyAndWait(Window(), VK_F6));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == tape_; }));
+    ASSERT_TRUE(PressKeyAndWait(tape_, VK_F6));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Window(); }));
 
     // Ctrl+H in the calculator hides the tape and takes the check mark off.
     ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
