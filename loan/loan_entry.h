@@ -3,6 +3,7 @@
 
 #include "clipboard_port.h"
 #include "loan_view.h"
+#include "payment_schedule.h"
 
 // The loan calculator without its window: the three input texts (amount, yearly rate in
 // percent, term in months), which of them the keys edit, the monthly payment and total of
@@ -53,6 +54,9 @@ public:
     bool ValidateInputs();
     // The payment and total of the inputs as the result line, or an empty line.
     void ComputeLoan();
+    // The month-by-month schedule of the inputs as they stand, with the payment ComputeLoan
+    // would compute; nothing when they have none (see BuildSchedule).
+    std::optional<PaymentSchedule> Schedule();
     // Pushes every text and key state to the window and repaints the panels in the mask.
     void RefreshLoan(unsigned repaintPanels);
     // The "Comma Point" option has flipped: the shown texts change separator, nothing is

@@ -15,6 +15,17 @@ constexpr double kMonthlyRateFactor = 0.0008333333333333334;
 constexpr double kPaymentCentsBelow = 100000.0;
 constexpr double kTotalCentsBelow = 1000000.0;
 
+// The annuity payment, rounded exactly where it has always been rounded, so a stored loan
+// keeps its cents from release to release: the monthly rate and 1 + r to double, the power in
+// double, the rest with a 64-bit mantissa.
+long double MonthlyPayment(double rate, double months, double amount)
+{
+    const double r = static_cast<double>(static_cast<long double>(rate) * kMonthlyRateFactor);
+    const double base = static_cast<double>(1.0L + static_cast<long double>(r));
+    const long double f = std::pow(base, months);
+    return f * r / (f - 1.0L) * amount;
+}
+
 std::string AsDecimal(std::string text, bool commaPoint)
 {
     if (commaPoint)
@@ -40,13 +51,7 @@ void LoanEntry::ComputeLoan()
         return;
     }
 
-    // Rounded exactly where the payment has always been rounded, so a stored loan keeps its
-    // cents from release to release: the monthly rate and 1 + r to double, the power in
-    // double, the rest with a 64-bit mantissa up to the two stored results.
-    const double r = static_cast<double>(static_cast<long double>(rate_) * kMonthlyRateFactor);
-    const double base = static_cast<double>(1.0L + static_cast<long double>(r));
-    const long double f = std::pow(base, months_);
-    const long double payment = f * r / (f - 1.0L) * amount_;
+    const long double payment = MonthlyPayment(rate_, months_, amount_);
     payment_ = static_cast<double>(payment);
     total_ = static_cast<double>(payment * months_);
 
@@ -61,4 +66,11 @@ void LoanEntry::FormatResult()
     resultText_ = GroupDigits(payment, 3) + " - " + GroupDigits(total, 3);
     if (commaPoint_)
         ReplaceChar(resultText_, '.', ',');
+}
+
+std::optional<PaymentSchedule> LoanEntry::Schedule()
+{
+    ValidateInputs();
+    const double payment = rate_ > 0.0 ? static_cast<double>(MonthlyPayment(rate_, months_, amount_)) : 0.0;
+    return BuildSchedule(amount_, rate_, months_, payment);
 }
