@@ -3,6 +3,7 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "schedule_dlg.h"
 #include "window_helpers.h"
 
 namespace {
@@ -32,6 +33,8 @@ CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
         IDM_PASTE, IDS_PASTE, nullptr, nullptr, false, SaveRule::Never, [this] { entry_.PasteAmount(); }};
     OptionRow copy{
         IDM_COPY, IDS_COPY, nullptr, nullptr, false, SaveRule::Never, [this] { entry_.CopyResult(); }};
+    OptionRow schedule{IDM_PAYMENT_SCHEDULE, IDS_PAYMENT_SCHEDULE,      nullptr, nullptr, false,
+                       SaveRule::Never,      [this] { ShowSchedule(); }};
     SetOptionRows({
         Separator(),
         Common(IDM_SHOW_TIPS, now),
@@ -50,6 +53,7 @@ CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
         Common(IDM_BIG_FONT, now),
         comma,
         Separator(),
+        schedule,
         paste,
         copy,
     });
@@ -124,6 +128,27 @@ void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)
     EnableWindow(Item(IDC_LOAN_COMPUTE), display.equalsEnabled ? TRUE : FALSE);
     ShowWindow(Item(IDC_KEY_POINT), display.pointShown ? SW_SHOW : SW_HIDE);
     EnableWindow(Item(IDC_KEY_POINT), display.pointEnabled ? TRUE : FALSE);
+    // The schedule is there for a loan the window can lay out month by month.
+    EnableMenuItem(GetSystemMenu(Handle(), FALSE), IDM_PAYMENT_SCHEDULE,
+                   MF_BYCOMMAND | (entry_.HasSchedule() ? MF_ENABLED : MF_GRAYED));
+}
+
+void CLoanDlg::ShowSchedule()
+{
+    std::optional<PaymentSchedule> schedule = entry_.Schedule();
+    if (!schedule)
+        return;
+    const Color* c = settings_.crLoanColors;
+    ScheduleLook look;
+    look.font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    look.valueFont = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, kFontForPanel, 0));
+    look.separator = entry_.Separator();
+    look.text = c[kLoanInputText];
+    look.back = c[kLoanInputBack];
+    look.window = settings_.bSystemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanDialogBack];
+    CScheduleDlg dialog(settings_.bBigFont != 0, std::move(*schedule), look, clipboard_);
+    dialog.RunModal(Handle());
+    SetFocus(Handle());
 }
 
 void CLoanDlg::ReadBackField()

@@ -30,6 +30,8 @@ protected:
 private:
     void ApplyLoanColors();
     void ApplyComma();
+    // "Payment Schedule...": the month-by-month table of the loan shown, over this window.
+    void ShowSchedule();
     void ReadBackField();
     bool OnKeyDown(int key);
     bool OnKeyUp(int key);

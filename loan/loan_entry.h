@@ -57,6 +57,7 @@ public:
     // The month-by-month schedule of the inputs as they stand, with the payment ComputeLoan
     // would compute; nothing when they have none (see BuildSchedule).
     std::optional<PaymentSchedule> Schedule();
+    bool HasSchedule();
     // Pushes every text and key state to the window and repaints the panels in the mask.
     void RefreshLoan(unsigned repaintPanels);
     // The "Comma Point" option has flipped: the shown texts change separator, nothing is
@@ -82,6 +83,8 @@ private:
     // Edits the selected text with its rate "%" taken off, then shows it.
     template <typename Edit> void EditSelected(Edit edit);
     void FormatResult();
+    // Reads the inputs; the payment the schedule starts from.
+    double SchedulePayment();
 
     ILoanView& view_;
     IClipboard& clipboard_;

@@ -68,9 +68,20 @@ void LoanEntry::FormatResult()
         ReplaceChar(resultText_, '.', ',');
 }
 
-std::optional<PaymentSchedule> LoanEntry::Schedule()
+double LoanEntry::SchedulePayment()
 {
     ValidateInputs();
-    const double payment = rate_ > 0.0 ? static_cast<double>(MonthlyPayment(rate_, months_, amount_)) : 0.0;
+    return rate_ > 0.0 ? static_cast<double>(MonthlyPayment(rate_, months_, amount_)) : 0.0;
+}
+
+std::optional<PaymentSchedule> LoanEntry::Schedule()
+{
+    const double payment = SchedulePayment();
     return BuildSchedule(amount_, rate_, months_, payment);
+}
+
+bool LoanEntry::HasSchedule()
+{
+    const double payment = SchedulePayment();
+    return ::HasSchedule(amount_, rate_, months_, payment);
 }

@@ -25,6 +25,12 @@ std::string PlainCents(int64_t cents, char separator)
     return (negative ? "-" : "") + std::to_string(magnitude / 100) + separator + fraction;
 }
 
+// The rate as an exact decimal: millionths of a percent.
+int64_t RateMillionths(double yearlyRate)
+{
+    return static_cast<int64_t>(std::round(static_cast<long double>(yearlyRate) * 1e6L));
+}
+
 }  // namespace
 
 int64_t RoundHalfAway(long double value)
@@ -32,34 +38,25 @@ int64_t RoundHalfAway(long double value)
     return static_cast<int64_t>(std::round(value));
 }
 
+bool HasSchedule(double amount, double yearlyRate, double months, double payment)
+{
+    // A rate of a million percent a year and more is no loan anyone pays; below it, and with
+    // a payment below four times the largest amount, every product fits the integers.
+    return amount > 0.0 && amount < kMaxScheduleAmount && months >= 1.0 && months <= kMaxScheduleMonths &&
+           std::floor(months) == months && yearlyRate >= 0.0 && yearlyRate < 1e9 &&
+           (RateMillionths(yearlyRate) == 0 || std::fabs(payment) < 4.0 * kMaxScheduleAmount);
+}
+
 std::optional<PaymentSchedule> BuildSchedule(double amount, double yearlyRate, double months, double payment)
 {
-    if (!(amount > 0.0) || !(months >= 1.0) || months > kMaxScheduleMonths || std::floor(months) != months ||
-        !(yearlyRate >= 0.0) || !std::isfinite(yearlyRate))
-        return std::nullopt;
-    if (amount >= kMaxScheduleAmount)
+    if (!HasSchedule(amount, yearlyRate, months, payment))
         return std::nullopt;
     const int count = static_cast<int>(months);
     int64_t balance = RoundHalfAway(static_cast<long double>(amount) * 100.0L);
-    // The rate as an exact decimal: millionths of a percent.
-    const long double scaled = static_cast<long double>(yearlyRate) * 1e6L;
-    if (scaled > 1e15L)  // a million percent a year and more: no loan anyone pays
-        return std::nullopt;
-    const Wide rate = RoundHalfAway(scaled);
+    const Wide rate = RateMillionths(yearlyRate);
     const Wide perMonth = Wide{1200} * 1000000;  // 12 months, 100 percent, 10^6
-
-    int64_t monthly = 0;
-    if (rate == 0) {
-        monthly = DivideRounded(balance, count);
-    } else {
-        if (!std::isfinite(payment))
-            return std::nullopt;
-        // A payment far above the amount is no annuity of it (a rate of a million percent
-        // is refused above); the bound keeps the cents within the integers.
-        if (!(std::fabs(payment) < 4.0 * kMaxScheduleAmount))
-            return std::nullopt;
-        monthly = RoundHalfAway(static_cast<long double>(payment) * 100.0L);
-    }
+    const int64_t monthly =
+        rate == 0 ? DivideRounded(balance, count) : RoundHalfAway(static_cast<long double>(payment) * 100.0L);
 
     PaymentSchedule schedule;
     schedule.rows.reserve(static_cast<size_t>(count));

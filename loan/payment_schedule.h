@@ -41,9 +41,11 @@ int64_t RoundHalfAway(long double value);
 // The schedule of `amount` at `yearlyRate` percent over `months`, paying `payment` a month
 // (the loan window's unrounded payment; ignored at a rate of 0). Nothing when there is no
 // schedule to show: no amount, a term that is not a whole number of months from 1 to
-// kMaxScheduleMonths, a negative or non-finite rate, a non-finite payment, or an amount of
-// kMaxScheduleAmount or more.
+// kMaxScheduleMonths, a negative, non-finite or absurd rate (a billion percent), a
+// non-finite payment, or an amount of kMaxScheduleAmount or more.
 std::optional<PaymentSchedule> BuildSchedule(double amount, double yearlyRate, double months, double payment);
+// Whether BuildSchedule would give one, without building it.
+bool HasSchedule(double amount, double yearlyRate, double months, double payment);
 
 // Cents as the loan window writes amounts: "1 234.56", grouped, with `separator`.
 std::string FormatCents(int64_t cents, char separator);

@@ -31,3 +31,5 @@
 #define IDM_DELETE_TAPE_LINES 464
 #define IDM_CLEAR_TAPE 480
 #define IDM_SELECT_ALL_TAPE 496
+// The loan window's payment schedule.
+#define IDM_PAYMENT_SCHEDULE 512

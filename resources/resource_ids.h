@@ -12,6 +12,9 @@
 #define IDD_CALC_BIG 562
 #define IDD_LOAN 570
 #define IDD_LOAN_BIG 571
+// The loan's payment schedule, with the loan window's font size.
+#define IDD_SCHEDULE 572
+#define IDD_SCHEDULE_BIG 573
 
 // Accelerator tables; the big-font templates use the same ones.
 #define IDA_CALC 561
@@ -49,6 +52,7 @@
 #define IDS_CLEAR_TAPE 624
 #define IDS_SELECT_ALL_TAPE 625
 #define IDS_TAPE_TITLE 626
+#define IDS_PAYMENT_SCHEDULE 627
 
 // Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
 // (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and
@@ -61,6 +65,12 @@
 #define IDC_LOAN_RADIO_TERM 2342
 #define IDC_LOAN_RESULT 2343
 #define IDC_LOAN_COMPUTE 2224
+
+// The payment schedule's controls.
+#define IDC_SCHEDULE_LIST 2360
+#define IDC_SCHEDULE_NOTE 2361
+#define IDC_SCHEDULE_COPY 2362
+#define IDC_SCHEDULE_TOTALS 2363
 
 // ---- About window ------------------------------------------------------------------------
 // Template, its icon, the help text (custom resource type "TextFile", stored scrambled) and

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 shots=build/windows/screenshots
-for name in {classic,styled}-{basic,extended,loan,about,colors-unfolded,colors-folded,tape}; do
+for name in {classic,styled}-{basic,extended,loan,about,colors-unfolded,colors-folded,tape,schedule}; do
     if [[ -f $shots/$name.png ]]; then
         cp "$shots/$name.png" "docs/screenshots/$name.png"
     fi

@@ -102,6 +102,7 @@ TEST_F(LoanWindowTest, SystemMenuHoldsTheLoanOptions)
         {IDM_BIG_FONT, "Big Font\tCtrl+B"},
         {IDM_COMMA, "Comma\tCtrl+P"},
         {0, ""},
+        {IDM_PAYMENT_SCHEDULE, "Payment Schedule...\tCtrl+R"},
         {IDM_PASTE, "Paste\tCtrl+V"},
         {IDM_COPY, "Copy\tCtrl+C"},
     };

@@ -71,9 +71,12 @@ const UINT kCommands[] = {IDM_QUICK_HELP,
                           IDM_DELETE_TAPE_LINES,
                           IDM_SELECT_ALL_TAPE,
                           IDM_CLEAR_TAPE,
+                          IDM_PAYMENT_SCHEDULE,
+                          IDM_PAYMENT_SCHEDULE,
                           SC_CLOSE};
 
 constexpr const char* kTapeTitle = "Tape";
+constexpr const char* kScheduleTitle = "Payment Schedule";
 
 std::string TitleOf(HWND hwnd)
 {
@@ -352,6 +355,7 @@ void RandomAfternoon::Command()
         case IDM_RUN_LOAN_CALCULATOR: ++figures_.loanOpenings; break;
         case IDM_SET_COLORS: ++figures_.colourOpenings; break;
         case IDM_QUICK_HELP: ++figures_.aboutOpenings; break;
+        case IDM_PAYMENT_SCHEDULE: ++figures_.scheduleCommands; break;
         case IDM_SHOW_TAPE:
         case IDM_COPY_TAPE:
         case IDM_DELETE_TAPE_LINES:
@@ -402,6 +406,9 @@ void RandomAfternoon::CloseSomething()
     } else if (title == edition_.loanTitle) {
         Note("closes the loan window");
         PostMessageA(front, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (title == kScheduleTitle) {
+        Note("closes the payment schedule");
+        PostMessageA(front, WM_CLOSE, 0, 0);
     } else if (title == kTapeTitle && Draw(2) == 0) {
         Note("closes the tape");
         PostMessageA(front, WM_CLOSE, 0, 0);

@@ -53,6 +53,7 @@ public:
         int aboutOpenings = 0;
         int pastes = 0;
         int tapeCommands = 0;  // Show Tape and the tape's own commands
+        int scheduleCommands = 0;
     };
 
     RandomAfternoon(AppProcess& app, const Edition& edition, const std::string& exePath, unsigned seed);

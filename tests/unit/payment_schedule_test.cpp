@@ -20,8 +20,8 @@ struct Row {
 
 bool Same(const ScheduleRow& r, const Row& e)
 {
-    return r.month == e.month && r.payment == e.payment && r.interest == e.interest && r.principal == e.principal &&
-           r.balance == e.balance;
+    return r.month == e.month && r.payment == e.payment && r.interest == e.interest &&
+           r.principal == e.principal && r.balance == e.balance;
 }
 
 struct KnownLoan {
@@ -52,8 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The payment 87.9159 rounds up to 87.92; the last month pays 5 cents less.
         KnownLoan{"1000", "10%", "12", {1, 8792, 833, 7959, 92041}, {12, 8787, 73, 8714, 0}, 105499, 5499},
         // 1 748.0405 rounds down; 360 months, no drift: the last month pays 4.62 less.
-        KnownLoan{"250000", "7.5%", "360", {1, 174804, 156250, 18554, 24981446}, {360, 174342, 1083, 173259, 0},
-                  62928978, 37928978},
+        KnownLoan{"250000",
+                  "7.5%",
+                  "360",
+                  {1, 174804, 156250, 18554, 24981446},
+                  {360, 174342, 1083, 173259, 0},
+                  62928978,
+                  37928978},
         // The last month pays 3 cents more.
         KnownLoan{"1234", "3%", "7", {1, 17805, 309, 17496, 105904}, {7, 17808, 44, 17764, 0}, 124638, 1238},
         // One month: the whole amount and its interest.
@@ -81,9 +86,14 @@ TEST(PaymentSchedule, TheLongestTermAndTheLargestAmount)
 
 TEST(PaymentSchedule, NoScheduleWithoutALoan)
 {
-    for (const auto& [amount, rate, term] : std::vector<std::tuple<const char*, const char*, const char*>>{
-             {"", "10%", "12"}, {"1000", "10%", ""}, {"1000", "10%", "0"}, {"0", "10%", "12"}, {"1000", "10%", "1.5"}})
-        EXPECT_FALSE(Loan(amount, rate, term).entry.Schedule().has_value()) << amount << " / " << rate << " / " << term;
+    for (const auto& [amount, rate, term] :
+         std::vector<std::tuple<const char*, const char*, const char*>>{{"", "10%", "12"},
+                                                                        {"1000", "10%", ""},
+                                                                        {"1000", "10%", "0"},
+                                                                        {"0", "10%", "12"},
+                                                                        {"1000", "10%", "1.5"}})
+        EXPECT_FALSE(Loan(amount, rate, term).entry.Schedule().has_value())
+            << amount << " / " << rate << " / " << term;
     EXPECT_FALSE(BuildSchedule(1000, 10, 12, std::numeric_limits<double>::infinity()).has_value());
     EXPECT_FALSE(BuildSchedule(1000, std::numeric_limits<double>::quiet_NaN(), 12, 1).has_value());
 }
