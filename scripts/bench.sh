@@ -70,3 +70,15 @@ awk -F, '
         }
         printf "| Engine baseline: strtod of one number | %.1f ns | printf(\"%%.17g\") %.1f ns | %.2f× | |\n", t["BaselineStrtod"], base, t["BaselineStrtod"] / base
     }' "$engine_csv"
+
+# From outside, as a user sees it: start-up and key-to-pixels against the floors Wine sets
+# and against the Linux desktop calculators, in one run on a private display of its own.
+wine_session_stop
+trap 'rm -f "$engine_csv"' EXIT
+echo
+echo "From outside (bench/outside/peers.sh, $runs start-up rounds, 200 keys):"
+echo
+exes=$(mktemp -d)
+cp "$classic" "$styled" "$empty" "$exes/"
+bash bench/outside/peers.sh "$exes" "$runs" 200 || echo "bench.sh: the outside measurements failed" >&2
+rm -rf "$exes"
