@@ -11,6 +11,7 @@ packages=(
     xvfb xdotool imagemagick xclip x11-utils
     g++-mingw-w64-x86-64
     clang-14 libclang-rt-14-dev clang-format-14
+    wixl
 )
 
 # Prints a command's output only when it fails.

@@ -38,14 +38,14 @@ TEST_P(ClickedSequenceTest, PanelShowsResult)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ClickedSequenceTest,
-    testing::Values(
-        // "=" repeats the last operation.
-        ClickedCase{"2 + 3 = =", "8", "3"},
-        // 10 % of 20 is added to 20.
-        ClickedCase{"20 + 10 %", "22", "10"},
-        // The function keys exist, outside the window, in the basic view too. The sine of 30
-        // degrees comes out as exactly 0.5 only with the 64-bit mantissa the program sets.
-        ClickedCase{"30 sin - 0.5 =", "0", "0.5"}));
+    testing::Values(ClickedCase{"2 + 3 =", "5", "3"},
+                    // "=" repeats the last operation.
+                    ClickedCase{"2 + 3 = =", "8", "3"},
+                    // 10 % of 20 is added to 20.
+                    ClickedCase{"20 + 10 %", "22", "10"},
+                    // The function keys exist, outside the window, in the basic view too. The sine of 30
+                    // degrees comes out as exactly 0.5 only with the 64-bit mantissa the program sets.
+                    ClickedCase{"30 sin - 0.5 =", "0", "0.5"}));
 
 TEST_F(CalculatorTest, TypedKeysReachTheCalculator)
 {
