@@ -59,42 +59,38 @@ INSTANTIATE_TEST_SUITE_P(MemoryAndRegisters, TapeRecording,
                                          TapeCase{"3 = 5 swap", "Swap 3 <-> 5"}, TapeCase{"swap", ""},
                                          TapeCase{"2 + 3 = Clear", "2 + 3 = 5 | C"}));
 
-TEST(TapeRecordingOptions, InMemoryLinesShowTheStoredOperand)
-{
+// A calculator that writes on a tape from its start.
+class TapeRecordingOptions : public testing::Test {
+protected:
+    void SetUp() override { c.engine.SetTape(&tape); }
     Calc c;
     RecordingTape tape;
-    c.engine.SetTape(&tape);
+};
+
+TEST_F(TapeRecordingOptions, InMemoryLinesShowTheStoredOperand)
+{
     c.options.bInMemory = 1;
     c.Keys("3 MS Delete 2 * 4 = 5 =");
     EXPECT_EQ(tape.lines, "MS 3 | 2 * 4 = 8 | 5 * 3 = 15");  // 5 x M
 }
 
-TEST(TapeRecordingOptions, TheDecimalCommaIsTheSeparatorInForce)
+TEST_F(TapeRecordingOptions, TheDecimalCommaIsTheSeparatorInForce)
 {
-    Calc c;
-    RecordingTape tape;
-    c.engine.SetTape(&tape);
     c.options.bCommaPoint = 1;
     c.Keys("1.5 + 2.25 =");
     EXPECT_EQ(tape.lines, "1,5 + 2,25 = 3,75");
 }
 
-TEST(TapeRecordingOptions, TheIntegerBaseDoesNotChangeTheLines)
+TEST_F(TapeRecordingOptions, TheIntegerBaseDoesNotChangeTheLines)
 {
-    Calc c;
-    RecordingTape tape;
-    c.engine.SetTape(&tape);
     c.SelectBase(1);
     c.SetIntegerInput(true);
     c.Keys("#FF + 1 =");
     EXPECT_EQ(tape.lines, "255 + 1 = 256");
 }
 
-TEST(TapeRecordingOptions, APasteRecordsTheOperationsItPerforms)
+TEST_F(TapeRecordingOptions, APasteRecordsTheOperationsItPerforms)
 {
-    Calc c;
-    RecordingTape tape;
-    c.engine.SetTape(&tape);
     c.clipboard.text = "12+5=";
     c.Event().PasteText();
     EXPECT_EQ(tape.lines, "Del | 12 + 5 = 17");
