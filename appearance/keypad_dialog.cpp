@@ -8,12 +8,6 @@
 #include "resource_ids.h"
 #include "window_helpers.h"
 
-namespace {
-
-constexpr UINT_PTR kTooltipsTimer = 1;
-
-}  // namespace
-
 CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators)
     : Dialog(templateId), edition_(edition)
 {
@@ -54,6 +48,7 @@ bool CKeypadDlg::OnInitDialog()
     BindControls();
     BuildSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    tooltips_.Create(Handle());
     clipboard_.SetOwner(Handle());
     return false;  // the window takes the focus itself once it is shown
 }
@@ -62,9 +57,6 @@ void CKeypadDlg::OnShown()
 {
     // Only now: focus given to a hidden window leaves its caption drawn inactive.
     SetFocus(Handle());
-    // The tooltips come after the first paint: a timer is the last message a thread gets,
-    // after every paint, and nobody hovers over a window before it has been drawn.
-    SetTimer(Handle(), kTooltipsTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 bool CKeypadDlg::PreTranslateMessage(MSG& msg)
@@ -98,15 +90,6 @@ bool CKeypadDlg::OnCommand(int id, int code, HWND control)
 bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_TIMER:
-        if (wParam != kTooltipsTimer)
-            return false;
-        KillTimer(Handle(), kTooltipsTimer);
-        if (!tooltips_.Created()) {
-            tooltips_.Create(Handle());
-            tooltips_.Activate(options_->bShowTips != 0);
-        }
-        return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
