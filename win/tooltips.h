@@ -13,7 +13,6 @@ public:
     Tooltips& operator=(const Tooltips&) = delete;
 
     void Create(HWND dialog);
-    bool Created() const { return tooltip_ != nullptr; }
     void Activate(bool on);
     // Answers the tooltip's request for a text; true when `header` was such a request.
     bool OnNotify(const NMHDR* header);
