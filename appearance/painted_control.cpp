@@ -1,18 +1,13 @@
 #include "painted_control.h"
 
-// A colour set again is no change: every key pushes the panels' colours.
 void PaintedControl::SetForeColor(Color color)
 {
-    if (color == text_)
-        return;
     text_ = color;
     Invalidate();
 }
 
 void PaintedControl::SetBackColor(Color color)
 {
-    if (color == back_)
-        return;
     back_ = color;
     Invalidate();
 }

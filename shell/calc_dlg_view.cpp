@@ -113,8 +113,7 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PANEL_INTEGER, state.strInteger);
     SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);
     SetItemText(IDC_PRECISION_EDIT, std::to_string(state.nPrecisionEdit));
-    if (SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_GETPOS32, 0, 0) != state.nPrecisionEdit)
-        SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETPOS32, 0, state.nPrecisionEdit);
+    SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETPOS32, 0, state.nPrecisionEdit);
     pushing_ = false;
 }
 
@@ -139,11 +138,8 @@ void CCalcDlg::Paste(bool copyAfter)
 
 void CCalcDlg::RepaintControl(int id)
 {
-    // The painted keys and panels repaint themselves when what they show changes (their
-    // text, check state, colours or enabled state); asked again after every key they would
-    // repaint for nothing, and each repaint is a round trip to the window system.
-    if (Panel(id) != nullptr || Key(id) != nullptr)
-        return;
+    // Each repaint request is a round trip to the window system: a paste of thousands of
+    // characters made as many and took seconds.
     if (deferring_) {
         deferredRepaints_.insert(id);
         return;
