@@ -43,8 +43,7 @@ void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
         }
     }
     if (tape && tape_.Handle() != nullptr)
-        tape_.SetLook(reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), tapeText_,
-                      tapeBack_);
+        RefreshTapeLook();
 }
 
 void CCalcDlg::RepaintDialogBackground(Color color)

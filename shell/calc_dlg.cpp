@@ -93,11 +93,15 @@ void CCalcDlg::ApplyTape()
         tape_.Hide();
         return;
     }
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
-    tape_.SetLook(font, tapeText_, tapeBack_);
+    RefreshTapeLook();
     const RECT place = {settings_.nTapeX, settings_.nTapeY, settings_.nTapeX + settings_.nTapeWidth,
                         settings_.nTapeY + settings_.nTapeHeight};
     tape_.Show(Handle(), place);
+}
+
+void CCalcDlg::RefreshTapeLook()
+{
+    tape_.SetLook(reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)), tapeText_, tapeBack_);
 }
 
 void CCalcDlg::KeepTapePlace()

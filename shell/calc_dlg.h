@@ -68,6 +68,8 @@ protected:
 
     // Shows or hides the tape as the option says, in the window's font and entry colours.
     void ApplyTape();
+    // Gives the tape the window's font and the entry panel's colours.
+    void RefreshTapeLook();
     // Takes the tape window's place into the settings, for the next save.
     void KeepTapePlace();
 

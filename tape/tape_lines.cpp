@@ -3,6 +3,17 @@
 #include <algorithm>
 #include <set>
 
+std::string JoinLines(const std::deque<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty())
+            text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
 void TapeLines::Record(const std::string& line)
 {
     lines_.push_back(line.substr(0, kMaxLineLength));
@@ -38,20 +49,13 @@ void TapeLines::Erase(const std::vector<int>& indices)
 
 std::string TapeLines::Text(const std::vector<int>& indices) const
 {
-    std::vector<int> chosen;
+    if (indices.empty())
+        return JoinLines(lines_);
+    std::deque<std::string> chosen;
     for (int i : std::set<int>(indices.begin(), indices.end()))
         if (i >= 0 && static_cast<size_t>(i) < lines_.size())
-            chosen.push_back(i);
-    if (indices.empty())
-        for (size_t i = 0; i < lines_.size(); ++i)
-            chosen.push_back(static_cast<int>(i));
-    std::string text;
-    for (int i : chosen) {
-        if (!text.empty())
-            text += "\r\n";
-        text += lines_[static_cast<size_t>(i)];
-    }
-    return text;
+            chosen.push_back(lines_[static_cast<size_t>(i)]);
+    return JoinLines(chosen);
 }
 
 void TapeLines::Changed(TapeChange change) const

@@ -7,6 +7,9 @@
 
 #include "tape_sink.h"
 
+// The lines as text, one per text line: CR LF between lines, none after the last.
+std::string JoinLines(const std::deque<std::string>& lines);
+
 // What changed: a line added at the end (and perhaps the oldest dropped), or anything else.
 enum class TapeChange { Appended, Reset };
 

@@ -11,13 +11,7 @@ constexpr uint32_t kRegMultiString = 7;  // REG_MULTI_SZ
 
 std::string EncodeTape(const std::deque<std::string>& lines)
 {
-    std::string text;
-    for (const std::string& line : lines) {
-        if (!text.empty())
-            text += "\r\n";
-        text += line;
-    }
-    return text;
+    return JoinLines(lines);
 }
 
 std::vector<std::string> DecodeTape(const char* bytes, size_t size)
