@@ -91,6 +91,10 @@ void Dialog::End(INT_PTR result)
 {
     ended_ = true;
     result_ = result;
+    // A menu open on this thread (the system menu, dropped down when a Close arrives from
+    // the taskbar or another program) runs a loop of its own, which would hold this window's
+    // end until the user dismissed the menu.
+    EndMenu();
     if (hwnd_ != nullptr)
         PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the loop
 }

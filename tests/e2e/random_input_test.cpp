@@ -6,6 +6,7 @@
 #include "command_ids.h"
 #include "control_ids.h"
 #include "focus_sink.h"
+#include "keyboard_input.h"
 #include "link_handler.h"
 #include "random_afternoon.h"
 #include "stored_records.h"
@@ -114,6 +115,26 @@ TEST_F(RandomInputTest, ALongPastedColumnLeavesTheWindowAnswering)
         << "the calculator did not answer within 2 s of the paste";
     EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "16380"));  // 1365 sums of 12
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+// Found by the random rounds (seed 936538124): a Close that arrived while the system menu was
+// dropped down ended the window only once the user dismissed the menu, and until then the
+// program ran on.
+TEST_F(RandomInputTest, ACloseEndsTheProgramWithItsSystemMenuOpen)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    const auto menuShown = [&] {
+        for (HWND hwnd : ProcessWindows(app_.ProcessId())) {
+            char name[16] = "";
+            GetClassNameA(hwnd, name, sizeof name);
+            if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(hwnd))
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(PressChord({VK_MENU}, VK_SPACE));
+    ASSERT_TRUE(WaitUntil(menuShown)) << "Alt+Space dropped no menu down";
+    EXPECT_TRUE(app_.Close(10000)) << "the program still ran 10 s after its Close";
 }
 
 TEST_F(RandomInputTest, SurvivesARandomAfternoon)
