@@ -16,9 +16,14 @@ void CCalcButton::SetSoft(bool on)
 LRESULT CCalcButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_ENABLE:
+        // The button would paint at once in the standard look (an owner-drawn one by asking
+        // the parent, which asks for our paint), and ours over it at once again: one paint,
+        // with the others due, is enough. Typing a digit changes several keys' states.
+        Invalidate();
+        return 0;
     case BM_SETSTATE:
     case BM_SETCHECK:
-    case WM_ENABLE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_SETTEXT:

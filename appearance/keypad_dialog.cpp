@@ -63,6 +63,7 @@ bool CKeypadDlg::PreTranslateMessage(MSG& msg)
 {
     if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
         return false;
+    tooltips_.Relay(msg);
     if (accelerators_ != nullptr && TranslateAcceleratorA(Handle(), accelerators_, &msg))
         return true;
     // A click gives a button the focus; the keys typed afterwards still belong to the
@@ -207,7 +208,11 @@ CCalcPanel* CKeypadDlg::Panel(int id) const
 
 Modifiers CKeypadDlg::HeldModifiers()
 {
-    return Modifiers{ShiftHeld(), CtrlHeld(), GetKeyState(VK_MENU) < 0};
+    // One read of the keyboard instead of one per key: each is a round trip under Wine.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    return Modifiers{(keys[VK_SHIFT] & 0x80) != 0, (keys[VK_CONTROL] & 0x80) != 0,
+                     (keys[VK_MENU] & 0x80) != 0};
 }
 
 void CKeypadDlg::ShowHelp()

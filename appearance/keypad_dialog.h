@@ -11,6 +11,7 @@
 #include "tooltips.h"
 #include "virtual_keys.h"
 #include "win32_clipboard.h"
+#include "window_helpers.h"
 #include "window_options.h"
 
 // When an option of the system menu reaches the registry.
@@ -118,6 +119,8 @@ protected:
     static Modifiers HeldModifiers();
     bool IsClassic() const { return edition_ == Edition::Classic; }
     CCalcButton* Key(int id) const;
+    // A key of either kind: painted, or the system's button in the Styled edition.
+    bool IsKey(int id) const { return Key(id) != nullptr || IsButtonWindow(Item(id)); }
     CCalcPanel* Panel(int id) const;
     CCalcButton* AddKey(int id) { return controls_.AddKey(Handle(), id); }
     CCalcPanel* AddPanel(int id) { return controls_.AddPanel(Handle(), id); }

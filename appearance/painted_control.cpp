@@ -1,13 +1,18 @@
 #include "painted_control.h"
 
+// A colour set again is no change: the window hands the panels their colours after every key.
 void PaintedControl::SetForeColor(Color color)
 {
+    if (color == text_)
+        return;
     text_ = color;
     Invalidate();
 }
 
 void PaintedControl::SetBackColor(Color color)
 {
+    if (color == back_)
+        return;
     back_ = color;
     Invalidate();
 }

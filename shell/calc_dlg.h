@@ -2,6 +2,8 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "calc_engine_ext.h"
@@ -56,6 +58,11 @@ protected:
     void StartLoanCalculator();
     virtual IRegistry& Registry() = 0;
     void SetItemText(int id, const std::string& text);
+    // The text a control shows, read from it only when the window has not set it itself.
+    const std::string& ItemText(int id);
+    // The control's text has changed by other hands than SetItemText's (the user's typing in
+    // the precision box, its spin arrows).
+    void ForgetItemText(int id);
     bool Pushing() const { return pushing_; }
     // What the selectors show now: the user may have clicked one since the engine last pushed.
     ControlSelections ReadSelections();
@@ -83,6 +90,9 @@ private:
     void SetNumLock();
 
     bool pushing_ = false;
+    // What the text controls show: each message to a control costs, and under Wine the
+    // precision box's messages pass the spin control's own subclass, a round trip each.
+    std::unordered_map<int, std::string> shownTexts_;
     // While a paste runs, the state to show and the keys' enabled states are kept here and
     // shown once at its end.
     bool deferring_ = false;

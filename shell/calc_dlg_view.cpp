@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
@@ -18,11 +21,28 @@ const std::initializer_list<int> kRegisterGroup = {IDC_KEY_ACC, IDC_KEY_MEM};
 const std::initializer_list<int> kBaseGroup = {IDC_RADIO_DEC, IDC_RADIO_HEX, IDC_RADIO_OCT, IDC_RADIO_BIN};
 const std::initializer_list<int> kAngleGroup = {IDC_RADIO_DEGREES, IDC_RADIO_RADIANS};
 
-int CheckedIndex(HWND dialog, std::initializer_list<int> group)
+// The precision box's number as GetDlgItemInt reads it, unsigned; -1 when it holds none.
+int PrecisionFromText(const char* text)
+{
+    char* end = nullptr;
+    errno = 0;
+    const unsigned long value = std::strtoul(text, &end, 10);
+    if (end == text || (value == ULONG_MAX && errno == ERANGE))
+        return -1;
+    return static_cast<int>(static_cast<UINT>(value));
+}
+
+bool IsChecked(const Dialog& dialog, int id)
+{
+    HWND button = dialog.Item(id);
+    return button != nullptr && SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int CheckedIndex(const Dialog& dialog, std::initializer_list<int> group)
 {
     int index = 0;
     for (int id : group) {
-        if (IsDlgButtonChecked(dialog, id) == BST_CHECKED)
+        if (IsChecked(dialog, id))
             return index;
         ++index;
     }
@@ -30,9 +50,9 @@ int CheckedIndex(HWND dialog, std::initializer_list<int> group)
 }
 
 // Checks only what changes: every BM_SETCHECK repaints the button.
-void SetChecked(HWND dialog, int id, bool checked)
+void SetChecked(const Dialog& dialog, int id, bool checked)
 {
-    HWND button = GetDlgItem(dialog, id);
+    HWND button = dialog.Item(id);
     if (button == nullptr)
         return;
     const UINT state = checked ? BST_CHECKED : BST_UNCHECKED;
@@ -40,7 +60,7 @@ void SetChecked(HWND dialog, int id, bool checked)
         SendMessageA(button, BM_SETCHECK, state, 0);
 }
 
-void CheckIndex(HWND dialog, std::initializer_list<int> group, int index)
+void CheckIndex(const Dialog& dialog, std::initializer_list<int> group, int index)
 {
     int i = 0;
     for (int id : group)
@@ -49,35 +69,50 @@ void CheckIndex(HWND dialog, std::initializer_list<int> group, int index)
 
 }  // namespace
 
+const std::string& CCalcDlg::ItemText(int id)
+{
+    const auto known = shownTexts_.find(id);
+    if (known != shownTexts_.end())
+        return known->second;
+    std::string text;
+    if (HWND control = Item(id)) {
+        const int length = GetWindowTextLengthA(control);
+        text.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+        const int copied = GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
+        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    }
+    return shownTexts_[id] = std::move(text);
+}
+
+void CCalcDlg::ForgetItemText(int id)
+{
+    shownTexts_.erase(id);
+    if (id == IDC_PRECISION_EDIT)  // the spin box writes its position there
+        shownTexts_.erase(IDC_PRECISION_SPIN);
+}
+
 void CCalcDlg::SetItemText(int id, const std::string& text)
 {
     // Setting the same text again is not a change: an edit box would report one, and the
     // panels would repaint for nothing.
     HWND control = Item(id);
-    if (control == nullptr)
+    if (control == nullptr || ItemText(id) == text)
         return;
-    const int length = GetWindowTextLengthA(control);
-    if (length == static_cast<int>(text.size())) {
-        std::string current(static_cast<size_t>(length) + 1, '\0');
-        GetWindowTextA(control, &current[0], length + 1);
-        current.resize(static_cast<size_t>(length));
-        if (current == text)
-            return;
-    }
     SetWindowTextA(control, text.c_str());
+    // After the call: the edit box's change notification, sent from inside it, forgets.
+    shownTexts_[id] = text;
 }
 
 ControlSelections CCalcDlg::ReadSelections()
 {
     ControlSelections read;
-    read.nXWindow = CheckedIndex(Handle(), kXWindowGroup);
-    read.nActiveReg = CheckedIndex(Handle(), kRegisterGroup);
-    read.nBase = CheckedIndex(Handle(), kBaseGroup);
-    read.nAngle = CheckedIndex(Handle(), kAngleGroup);
-    read.bIntegerInput = IsDlgButtonChecked(Handle(), IDC_CHECK_INTEGER_INPUT) == BST_CHECKED;
-    BOOL ok = FALSE;
-    const UINT edit = GetDlgItemInt(Handle(), IDC_PRECISION_EDIT, &ok, FALSE);
-    read.nPrecisionEdit = ok ? static_cast<int>(edit) : -1;
+    read.nXWindow = CheckedIndex(*this, kXWindowGroup);
+    read.nActiveReg = CheckedIndex(*this, kRegisterGroup);
+    read.nBase = CheckedIndex(*this, kBaseGroup);
+    read.nAngle = CheckedIndex(*this, kAngleGroup);
+    read.bIntegerInput = IsChecked(*this, IDC_CHECK_INTEGER_INPUT);
+    read.nPrecisionEdit =
+        Item(IDC_PRECISION_EDIT) != nullptr ? PrecisionFromText(ItemText(IDC_PRECISION_EDIT).c_str()) : -1;
     return read;
 }
 
@@ -97,12 +132,12 @@ void CCalcDlg::PushState(const CalcState& state)
     }
     // Pushing the engine's own precision number must not come back as an edit by the user.
     pushing_ = true;
-    CheckIndex(Handle(), kXWindowGroup, state.nXWindow);
-    CheckIndex(Handle(), kRegisterGroup, state.nActiveReg);
-    CheckIndex(Handle(), kBaseGroup, state.nBase);
-    CheckIndex(Handle(), kAngleGroup, state.nAngle);
-    SetChecked(Handle(), IDC_CHECK_INTEGER_INPUT, state.bIntegerInput);
-    SetChecked(Handle(), IDC_KEY_TIPS, settings_.bShowTips != 0);
+    CheckIndex(*this, kXWindowGroup, state.nXWindow);
+    CheckIndex(*this, kRegisterGroup, state.nActiveReg);
+    CheckIndex(*this, kBaseGroup, state.nBase);
+    CheckIndex(*this, kAngleGroup, state.nAngle);
+    SetChecked(*this, IDC_CHECK_INTEGER_INPUT, state.bIntegerInput);
+    SetChecked(*this, IDC_KEY_TIPS, settings_.bShowTips != 0);
     SetItemText(IDC_PANEL_RESULT, state.strResult);
     SetItemText(IDC_PANEL_CURRENT, state.strCurrent);
     SetItemText(IDC_PANEL_UP_LABEL, state.strUpLabel);
@@ -113,7 +148,14 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PANEL_INTEGER, state.strInteger);
     SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);
     SetItemText(IDC_PRECISION_EDIT, std::to_string(state.nPrecisionEdit));
-    SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETPOS32, 0, state.nPrecisionEdit);
+    // The spin box is kept in its own entry of the shown texts: asking it for its position
+    // would read the edit box through the spin control's subclass.
+    const std::string position = std::to_string(state.nPrecisionEdit);
+    if (HWND spin = Item(IDC_PRECISION_SPIN);
+        spin != nullptr && shownTexts_[IDC_PRECISION_SPIN] != position) {
+        SendMessageA(spin, UDM_SETPOS32, 0, state.nPrecisionEdit);
+        shownTexts_[IDC_PRECISION_SPIN] = position;
+    }
     pushing_ = false;
 }
 
@@ -138,8 +180,13 @@ void CCalcDlg::Paste(bool copyAfter)
 
 void CCalcDlg::RepaintControl(int id)
 {
-    // Each repaint request is a round trip to the window system: a paste of thousands of
-    // characters made as many and took seconds.
+    // The painted keys and panels repaint themselves when what they show changes (their
+    // text, check state, colours or enabled state), and so do the system's buttons; asked
+    // again after every key they would repaint for nothing. Each repaint request is a round
+    // trip to the window system: a paste of thousands of characters made as many and took
+    // seconds.
+    if (Panel(id) != nullptr || IsKey(id))
+        return;
     if (deferring_) {
         deferredRepaints_.insert(id);
         return;
@@ -161,7 +208,8 @@ void CCalcDlg::EnableKey(int id, bool enabled)
 
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)
 {
-    SendDlgItemMessageA(Handle(), IDC_PRECISION_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
+    shownTexts_.erase(IDC_PRECISION_SPIN);  // a new range may move the position
+    SendMessageA(Item(IDC_PRECISION_SPIN), UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
 }
 
 void CCalcDlg::SetPrecisionMenuTexts(int nAfter, int nScale)

@@ -1,5 +1,7 @@
 #include "dialog.h"
 
+#include "window_helpers.h"
+
 namespace {
 
 // The dialog being created on this thread: WM_SETFONT arrives before WM_INITDIALOG, while the
@@ -33,9 +35,7 @@ bool IsButtonDoubleClick(WPARAM wParam, LPARAM lParam)
 {
     if (HIWORD(wParam) != BN_DOUBLECLICKED || lParam == 0)
         return false;
-    char name[16];
-    return GetClassNameA(reinterpret_cast<HWND>(lParam), name, sizeof name) > 0 &&
-           lstrcmpiA(name, "Button") == 0;
+    return IsButtonWindow(reinterpret_cast<HWND>(lParam));
 }
 
 }  // namespace
@@ -87,6 +87,18 @@ INT_PTR Dialog::RunModal(HWND owner)
     return result_;
 }
 
+HWND Dialog::Item(int id) const
+{
+    const auto found = items_.find(id);
+    if (found != items_.end())
+        return found->second;
+    // A control not found is not remembered: the colour chooser's come after its creation.
+    HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
+    if (control != nullptr)
+        items_.emplace(id, control);
+    return control;
+}
+
 void Dialog::End(INT_PTR result)
 {
     ended_ = true;
@@ -135,11 +147,15 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->items_.clear();
     }
     if (!handled)
         return FALSE;
     if (ReturnsDirectly(message))
         return static_cast<INT_PTR>(result);
-    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    // Only a change is written: under Wine every write of a window's extra bytes is a round
+    // trip to the window server, and most answers are the same as the one before.
+    if (GetWindowLongPtrA(hwnd, DWLP_MSGRESULT) != result)
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

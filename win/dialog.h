@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "window_results.h"
 
 // The base of every window of the program: a dialog created from a template and run in our
@@ -22,7 +24,9 @@ public:
     bool Ending() const { return ended_; }
 
     HWND Handle() const { return hwnd_; }
-    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    // The control with this id. Remembered once found: a template's controls live as long as
+    // the window, and under Wine every GetDlgItem is a round trip to the window server.
+    HWND Item(int id) const;
     static HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 protected:
@@ -48,4 +52,5 @@ private:
     HWND hwnd_ = nullptr;
     bool ended_ = false;
     INT_PTR result_ = 0;
+    mutable std::unordered_map<int, HWND> items_;
 };

@@ -1,10 +1,29 @@
 #include "subclassed_control.h"
 
-#include <commctrl.h>
+#include <unordered_map>
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// What a subclassed control had before: its procedure, and whether it takes wide messages.
+// The object is null once it has let go of a control whose procedure it could not give back.
+struct Hook {
+    SubclassedControl* object;
+    WNDPROC previous;
+    bool unicode;
+};
+
+// Every control subclassed by this module; windows live on one thread.
+std::unordered_map<HWND, Hook>& Hooks()
+{
+    static std::unordered_map<HWND, Hook> hooks;
+    return hooks;
+}
+
+LRESULT CallPrevious(const Hook& hook, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return hook.unicode ? CallWindowProcW(hook.previous, hwnd, message, wParam, lParam)
+                        : CallWindowProcA(hook.previous, hwnd, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -17,20 +36,44 @@ bool SubclassedControl::Attach(HWND dialog, int id)
 {
     Detach();
     HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr)
+    if (control == nullptr || Hooks().count(control) != 0)
         return false;
-    if (!SetWindowSubclass(control, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    // The procedure is set through the function of the control's own character set, so that
+    // the messages keep arriving in it (wide for the visual-style controls).
+    const bool unicode = IsWindowUnicode(control) != FALSE;
+    const LONG_PTR procedure = reinterpret_cast<LONG_PTR>(SubclassProc);
+    const LONG_PTR previous = unicode ? SetWindowLongPtrW(control, GWLP_WNDPROC, procedure)
+                                      : SetWindowLongPtrA(control, GWLP_WNDPROC, procedure);
+    if (previous == 0)
         return false;
+    Hooks()[control] = Hook{this, reinterpret_cast<WNDPROC>(previous), unicode};
     hwnd_ = control;
     return true;
 }
 
 void SubclassedControl::Detach()
 {
-    if (hwnd_ != nullptr) {
-        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
-        hwnd_ = nullptr;
+    if (hwnd_ == nullptr)
+        return;
+    const auto found = Hooks().find(hwnd_);
+    if (found != Hooks().end()) {
+        Hook& hook = found->second;
+        // Only while ours is the procedure on top: another subclass set after ours (the
+        // tooltips' own) would otherwise be cut off. Then the hook stays and only passes on.
+        const LONG_PTR current =
+            hook.unicode ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC);
+        if (current == reinterpret_cast<LONG_PTR>(SubclassProc)) {
+            const LONG_PTR previous = reinterpret_cast<LONG_PTR>(hook.previous);
+            if (hook.unicode)
+                SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, previous);
+            else
+                SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, previous);
+            Hooks().erase(found);
+        } else {
+            hook.object = nullptr;
+        }
     }
+    hwnd_ = nullptr;
 }
 
 LRESULT SubclassedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -40,7 +83,10 @@ LRESULT SubclassedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT SubclassedControl::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    const auto found = Hooks().find(hwnd_);
+    if (found == Hooks().end())
+        return 0;
+    return CallPrevious(found->second, hwnd_, message, wParam, lParam);
 }
 
 void SubclassedControl::Invalidate() const
@@ -49,20 +95,25 @@ void SubclassedControl::Invalidate() const
         InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                 UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SubclassedControl* self = reinterpret_cast<SubclassedControl*>(data);
+    const auto found = Hooks().find(hwnd);
+    if (found == Hooks().end())
+        return DefWindowProcA(hwnd, message, wParam, lParam);  // cannot happen: every hook is listed
+    const Hook hook = found->second;
     if (message == WM_NCDESTROY) {
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-        self->hwnd_ = nullptr;
-        return result;
+        // The window goes: its procedure and the table entry go with it.
+        Hooks().erase(found);
+        if (hook.object != nullptr)
+            hook.object->hwnd_ = nullptr;
+        return CallPrevious(hook, hwnd, message, wParam, lParam);
     }
+    if (hook.object == nullptr)
+        return CallPrevious(hook, hwnd, message, wParam, lParam);
     try {
-        return self->WindowProc(message, wParam, lParam);
+        return hook.object->WindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the window system's frames.
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return CallPrevious(hook, hwnd, message, wParam, lParam);
     }
 }

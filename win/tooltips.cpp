@@ -29,7 +29,7 @@ void Tooltips::Create(HWND dialog)
         TTTOOLINFOA tool = {};
         // The version 5 layout: accepted by every common-controls version.
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uFlags = TTF_IDISHWND;
         tool.hwnd = dialog;
         tool.uId = reinterpret_cast<UINT_PTR>(child);
         tool.lpszText = LPSTR_TEXTCALLBACKA;
@@ -42,6 +42,22 @@ void Tooltips::Activate(bool on)
 {
     if (tooltip_ != nullptr)
         SendMessageA(tooltip_, TTM_ACTIVATE, on ? TRUE : FALSE, 0);
+}
+
+void Tooltips::Relay(const MSG& msg) const
+{
+    if (tooltip_ == nullptr)
+        return;
+    switch (msg.message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg)); break;
+    default: break;
+    }
 }
 
 bool Tooltips::OnNotify(const NMHDR* header)

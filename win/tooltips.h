@@ -14,6 +14,10 @@ public:
 
     void Create(HWND dialog);
     void Activate(bool on);
+    // Hands the tooltip a mouse message from the dialog's message loop. The tooltip is not
+    // told by subclassing the controls: a subclassed control costs a look-up of its data on
+    // every message it gets, mouse or not.
+    void Relay(const MSG& msg) const;
     // Answers the tooltip's request for a text; true when `header` was such a request.
     bool OnNotify(const NMHDR* header);
 

@@ -64,6 +64,13 @@ void ShowRestored(HWND window)
         ShowWindow(window, SW_RESTORE);
 }
 
+bool IsButtonWindow(HWND window)
+{
+    char name[16];
+    return window != nullptr && GetClassNameA(window, name, sizeof name) > 0 &&
+           lstrcmpiA(name, "Button") == 0;
+}
+
 bool ShiftHeld()
 {
     return GetKeyState(VK_SHIFT) < 0;

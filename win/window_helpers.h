@@ -22,6 +22,9 @@ void RemoveSizeItems(HWND window);
 // see the window: both come back as -1 and the window stays where it is. True when moved.
 bool MoveToStoredPlace(HWND window, int32_t& x, int32_t& y);
 
+// Whether the window is a button control (push, radio, check box or group box).
+bool IsButtonWindow(HWND window);
+
 // The screen rectangle of a window.
 RECT ScreenRect(HWND window);
 
