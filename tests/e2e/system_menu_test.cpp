@@ -4,6 +4,7 @@
 #include "calculator_fixture.h"
 #include "command_ids.h"
 #include "control_ids.h"
+#include "input_watch.h"
 #include "mouse_input.h"
 #include "wait.h"
 #include "window_controls.h"
@@ -201,6 +202,34 @@ TEST_F(SystemMenuTest, PrecisionSpinRewritesTheMenuNumbers)
     EXPECT_TRUE(WaitForMenu([&](const std::vector<MenuItem>& m) {
         return MenuHasItemsInOrder(m, CurrentEdition().classic, 3, 9) && PrecisionRadioOn(m, IDM_AFTER_POINT);
     }));
+}
+
+// The tips come from the window's own message loop, which hands the tooltip the pointer's
+// moves: with Show Tips off no key shows a tip, and with it on a key rested on shows its own.
+TEST_F(SystemMenuTest, AKeyRestedOnShowsItsTipOnlyWithShowTips)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    const auto tipShown = [&] {
+        for (HWND hwnd : ProcessWindows(app_.ProcessId())) {
+            char name[32] = "";
+            GetClassNameA(hwnd, name, sizeof name);
+            if (lstrcmpA(name, "tooltips_class32") == 0 && IsWindowVisible(hwnd))
+                return true;
+        }
+        return false;
+    };
+    const POINT key = CentreOf(ControlRect(Window(), IDC_KEY_MS));
+    const auto restOnKey = [&] {
+        return MovePointerOnto(Window(), {key.x - 2, key.y}) && MovePointerOnto(Window(), key);
+    };
+    ASSERT_TRUE(restOnKey());
+    PumpFor(1500);
+    EXPECT_FALSE(tipShown()) << "a tip appeared with Show Tips off (the first start's setting)";
+
+    ASSERT_TRUE(SendSystemCommand(Window(), IDM_SHOW_TIPS));
+    ASSERT_TRUE(restOnKey());
+    EXPECT_TRUE(WaitUntil(tipShown, 5000)) << "no tip appeared over the MS key";
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
 }
 
 }  // namespace
