@@ -92,9 +92,9 @@ HWND Dialog::Item(int id) const
     const auto found = items_.find(id);
     if (found != items_.end())
         return found->second;
-    // A control not found is not remembered: the colour chooser's come after its creation.
+    // A control not found is remembered as none once the template's controls all exist.
     HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
-    if (control != nullptr)
+    if (control != nullptr || created_)
         items_.emplace(id, control);
     return control;
 }
@@ -114,7 +114,10 @@ void Dialog::End(INT_PTR result)
 bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_INITDIALOG: result = OnInitDialog() ? TRUE : FALSE; return true;
+    case WM_INITDIALOG:
+        created_ = true;
+        result = OnInitDialog() ? TRUE : FALSE;
+        return true;
     case WM_COMMAND: {
         const int code = IsButtonDoubleClick(wParam, lParam) ? BN_CLICKED : HIWORD(wParam);
         return OnCommand(LOWORD(wParam), code, reinterpret_cast<HWND>(lParam));
@@ -148,6 +151,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         self->items_.clear();
+        self->created_ = false;
     }
     if (!handled)
         return FALSE;

@@ -24,8 +24,8 @@ public:
     bool Ending() const { return ended_; }
 
     HWND Handle() const { return hwnd_; }
-    // The control with this id. Remembered once found: a template's controls live as long as
-    // the window, and under Wine every GetDlgItem is a round trip to the window server.
+    // The control with this id, or null. Remembered: a template's controls live as long as the
+    // window, and under Wine every GetDlgItem is a round trip to the window server.
     HWND Item(int id) const;
     static HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
@@ -53,4 +53,5 @@ private:
     bool ended_ = false;
     INT_PTR result_ = 0;
     mutable std::unordered_map<int, HWND> items_;
+    bool created_ = false;  // the template's controls exist
 };
