@@ -36,8 +36,17 @@ bool SubclassedControl::Attach(HWND dialog, int id)
 {
     Detach();
     HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr || Hooks().count(control) != 0)
+    if (control == nullptr)
         return false;
+    const auto hooked = Hooks().find(control);
+    if (hooked != Hooks().end()) {
+        // Still hooked after its object let go: the new object takes the hook over.
+        if (hooked->second.object != nullptr)
+            return false;
+        hooked->second.object = this;
+        hwnd_ = control;
+        return true;
+    }
     // The procedure is set through the function of the control's own character set, so that
     // the messages keep arriving in it (wide for the visual-style controls).
     const bool unicode = IsWindowUnicode(control) != FALSE;

@@ -10,9 +10,10 @@
 #              both editions start in turn, so that a busy moment of the machine hits them alike
 #     KEYS     keys sent per program, alternately "5" and BackSpace (default 200)
 #
-# Prints a Markdown table with the ratios to the floors: start-up against the calculator's
-# template alone with trivial painting, keys against one plain window that repaints a
-# counter per key. Compare the rows of one run only.
+# Prints a Markdown table with the ratios to the floors: start-up against the edition's own
+# template alone with trivial painting (the template of that exe, its manifest activated, so
+# the Styled edition's themed buttons are in its floor), keys against one plain window that
+# repaints a counter per key. Compare the rows of one run only.
 set -u
 exedir=$(cd "$1" && pwd)
 rounds=${2:-7}
@@ -69,22 +70,26 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f×"
 
 # Wine runs without a virtual desktop, so that each window is an X window xprobe can find.
 declare -A title=(
-    [empty]="Tallyra Empty Dialog" [template]="Template Floor" [classic]="Tallyra Classic" [styled]="Tallyra Styled")
+    [empty]="Tallyra Empty Dialog" [template]="Template Floor" [template_styled]="Template Floor"
+    [classic]="Tallyra Classic" [styled]="Tallyra Styled")
 declare -A command=(
     [empty]="wine $exedir/empty_dialog.exe" [template]="wine $floor $exedir/tallyra-classic.exe"
+    [template_styled]="wine $floor $exedir/tallyra-styled.exe"
     [classic]="wine $exedir/tallyra-classic.exe" [styled]="wine $exedir/tallyra-styled.exe")
+declare -A floorOf=([classic]=template [styled]=template_styled)
+programs=(empty template template_styled classic styled)
 
 # Start-up, interleaved: one start of each per round (xprobe warms up before each).
 declare -A samples
 for ((r = 0; r < rounds; ++r)); do
-    for p in empty template classic styled; do
+    for p in "${programs[@]}"; do
         fresh
         # shellcheck disable=SC2086
         samples[$p]+="$("$probe" "${title[$p]}" 1 0 5 -- ${command[$p]} 2>/dev/null | awk '{ print $1 }') "
     done
 done
 declare -A startup
-for p in empty template classic styled; do
+for p in "${programs[@]}"; do
     startup[$p]=$(tr ' ' '\n' <<<"${samples[$p]}" | grep -E '^[0-9.]+$' | median)
 done
 
@@ -100,14 +105,15 @@ read -r floorMedian floorP90 floorP99 <<<"$(keys "Key Floor" "wine $keyfloor")"
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $(wine --version 2>/dev/null | head -n1); start-up: median of $rounds interleaved rounds; keys: $nkeys keys"
 echo
-echo "| Program | start-up (ms) | ÷ template alone | key to pixels, median / p99 (ms) | median ÷ plain window | p99 ÷ plain window's median |"
+echo "| Program | start-up (ms) | ÷ its template alone | key to pixels, median / p99 (ms) | median ÷ plain window | p99 ÷ plain window's median |"
 echo "|---|---|---|---|---|---|"
 echo "| One plain window repainting a counter per key (Wine) | | | $floorMedian / $floorP99 | 1.00× | $(ratio "$floorP99" "$floorMedian") |"
 echo "| Empty dialog (Wine) | ${startup[empty]} | $(ratio "${startup[empty]}" "${startup[template]}") | | | |"
-echo "| The calculator's template 561 alone, trivial painting (Wine) | ${startup[template]} | 1.00× | | | |"
+echo "| The Classic template 561 alone, trivial painting (Wine) | ${startup[template]} | 1.00× | | | |"
+echo "| The Styled template 561 alone, its themed buttons, trivial painting (Wine) | ${startup[template_styled]} | 1.00× | | | |"
 for p in classic styled; do
     read -r m _ p99 <<<"$(keys "${title[$p]}" "${command[$p]}")"
-    echo "| ${title[$p]} (Wine) | ${startup[$p]} | $(ratio "${startup[$p]}" "${startup[template]}") | $m / $p99 | $(ratio "$m" "$floorMedian") | $(ratio "$p99" "$floorMedian") |"
+    echo "| ${title[$p]} (Wine) | ${startup[$p]} | $(ratio "${startup[$p]}" "${startup[${floorOf[$p]}]}") | $m / $p99 | $(ratio "$m" "$floorMedian") | $(ratio "$p99" "$floorMedian") |"
 done
 
 peers=("MATE Calculator|Calculator|mate-calc" "galculator|galculator|galculator" "SpeedCrunch|SpeedCrunch|speedcrunch"
