@@ -3,7 +3,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "calc_engine_ext.h"
@@ -92,7 +91,13 @@ private:
     bool pushing_ = false;
     // What the text controls show: each message to a control costs, and under Wine the
     // precision box's messages pass the spin control's own subclass, a round trip each.
-    std::unordered_map<int, std::string> shownTexts_;
+    struct ShownText {
+        int id;
+        bool known;  // false: read the control
+        std::string text;
+    };
+    std::vector<ShownText> shownTexts_;
+    ShownText& Shown(int id);
     // While a paste runs, the state to show and the keys' enabled states are kept here and
     // shown once at its end.
     bool deferring_ = false;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -69,26 +70,36 @@ void CheckIndex(const Dialog& dialog, std::initializer_list<int> group, int inde
 
 }  // namespace
 
+CCalcDlg::ShownText& CCalcDlg::Shown(int id)
+{
+    for (ShownText& shown : shownTexts_)
+        if (shown.id == id)
+            return shown;
+    shownTexts_.push_back(ShownText{id, false, {}});
+    return shownTexts_.back();
+}
+
 const std::string& CCalcDlg::ItemText(int id)
 {
-    const auto known = shownTexts_.find(id);
-    if (known != shownTexts_.end())
-        return known->second;
-    std::string text;
-    if (HWND control = Item(id)) {
-        const int length = GetWindowTextLengthA(control);
-        text.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-        const int copied = GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
-        text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    ShownText& shown = Shown(id);
+    if (!shown.known) {
+        shown.text.clear();
+        if (HWND control = Item(id)) {
+            const int length = GetWindowTextLengthA(control);
+            shown.text.assign(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+            const int copied = GetWindowTextA(control, &shown.text[0], static_cast<int>(shown.text.size()));
+            shown.text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+        }
+        shown.known = true;
     }
-    return shownTexts_[id] = std::move(text);
+    return shown.text;
 }
 
 void CCalcDlg::ForgetItemText(int id)
 {
-    shownTexts_.erase(id);
+    Shown(id).known = false;
     if (id == IDC_PRECISION_EDIT)  // the spin box writes its position there
-        shownTexts_.erase(IDC_PRECISION_SPIN);
+        Shown(IDC_PRECISION_SPIN).known = false;
 }
 
 void CCalcDlg::SetItemText(int id, const std::string& text)
@@ -100,7 +111,9 @@ void CCalcDlg::SetItemText(int id, const std::string& text)
         return;
     SetWindowTextA(control, text.c_str());
     // After the call: the edit box's change notification, sent from inside it, forgets.
-    shownTexts_[id] = text;
+    ShownText& shown = Shown(id);
+    shown.text = text;
+    shown.known = true;
 }
 
 ControlSelections CCalcDlg::ReadSelections()
@@ -151,10 +164,12 @@ void CCalcDlg::PushState(const CalcState& state)
     // The spin box is kept in its own entry of the shown texts: asking it for its position
     // would read the edit box through the spin control's subclass.
     const std::string position = std::to_string(state.nPrecisionEdit);
+    ShownText& spinPosition = Shown(IDC_PRECISION_SPIN);
     if (HWND spin = Item(IDC_PRECISION_SPIN);
-        spin != nullptr && shownTexts_[IDC_PRECISION_SPIN] != position) {
+        spin != nullptr && !(spinPosition.known && spinPosition.text == position)) {
         SendMessageA(spin, UDM_SETPOS32, 0, state.nPrecisionEdit);
-        shownTexts_[IDC_PRECISION_SPIN] = position;
+        spinPosition.text = position;
+        spinPosition.known = true;
     }
     pushing_ = false;
 }
@@ -208,7 +223,7 @@ void CCalcDlg::EnableKey(int id, bool enabled)
 
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)
 {
-    shownTexts_.erase(IDC_PRECISION_SPIN);  // a new range may move the position
+    ForgetItemText(IDC_PRECISION_SPIN);  // a new range may move the position
     SendMessageA(Item(IDC_PRECISION_SPIN), UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
 }
 

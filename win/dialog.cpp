@@ -89,13 +89,13 @@ INT_PTR Dialog::RunModal(HWND owner)
 
 HWND Dialog::Item(int id) const
 {
-    const auto found = items_.find(id);
-    if (found != items_.end())
-        return found->second;
+    for (const auto& [known, control] : items_)
+        if (known == id)
+            return control;
     // A control not found is remembered as none once the template's controls all exist.
     HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
     if (control != nullptr || created_)
-        items_.emplace(id, control);
+        items_.emplace_back(id, control);
     return control;
 }
 

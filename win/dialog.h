@@ -1,7 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "window_results.h"
 
@@ -52,6 +53,6 @@ private:
     HWND hwnd_ = nullptr;
     bool ended_ = false;
     INT_PTR result_ = 0;
-    mutable std::unordered_map<int, HWND> items_;
+    mutable std::vector<std::pair<int, HWND>> items_;
     bool created_ = false;  // the template's controls exist
 };

@@ -1,22 +1,30 @@
 #include "subclassed_control.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
 // What a subclassed control had before: its procedure, and whether it takes wide messages.
 // The object is null once it has let go of a control whose procedure it could not give back.
 struct Hook {
+    HWND control;
     SubclassedControl* object;
     WNDPROC previous;
     bool unicode;
 };
 
 // Every control subclassed by this module; windows live on one thread.
-std::unordered_map<HWND, Hook>& Hooks()
+std::vector<Hook>& Hooks()
 {
-    static std::unordered_map<HWND, Hook> hooks;
+    static std::vector<Hook> hooks;
     return hooks;
+}
+
+std::vector<Hook>::iterator FindHook(HWND control)
+{
+    return std::find_if(Hooks().begin(), Hooks().end(),
+                        [control](const Hook& hook) { return hook.control == control; });
 }
 
 LRESULT CallPrevious(const Hook& hook, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -38,12 +46,12 @@ bool SubclassedControl::Attach(HWND dialog, int id)
     HWND control = GetDlgItem(dialog, id);
     if (control == nullptr)
         return false;
-    const auto hooked = Hooks().find(control);
+    const auto hooked = FindHook(control);
     if (hooked != Hooks().end()) {
         // Still hooked after its object let go: the new object takes the hook over.
-        if (hooked->second.object != nullptr)
+        if (hooked->object != nullptr)
             return false;
-        hooked->second.object = this;
+        hooked->object = this;
         hwnd_ = control;
         return true;
     }
@@ -55,7 +63,7 @@ bool SubclassedControl::Attach(HWND dialog, int id)
                                       : SetWindowLongPtrA(control, GWLP_WNDPROC, procedure);
     if (previous == 0)
         return false;
-    Hooks()[control] = Hook{this, reinterpret_cast<WNDPROC>(previous), unicode};
+    Hooks().push_back(Hook{control, this, reinterpret_cast<WNDPROC>(previous), unicode});
     hwnd_ = control;
     return true;
 }
@@ -64,9 +72,9 @@ void SubclassedControl::Detach()
 {
     if (hwnd_ == nullptr)
         return;
-    const auto found = Hooks().find(hwnd_);
+    const auto found = FindHook(hwnd_);
     if (found != Hooks().end()) {
-        Hook& hook = found->second;
+        Hook& hook = *found;
         // Only while ours is the procedure on top: another subclass set after ours (the
         // tooltips' own) would otherwise be cut off. Then the hook stays and only passes on.
         const LONG_PTR current =
@@ -92,10 +100,10 @@ LRESULT SubclassedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 
 LRESULT SubclassedControl::Default(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto found = Hooks().find(hwnd_);
+    const auto found = FindHook(hwnd_);
     if (found == Hooks().end())
         return 0;
-    return CallPrevious(found->second, hwnd_, message, wParam, lParam);
+    return CallPrevious(*found, hwnd_, message, wParam, lParam);
 }
 
 void SubclassedControl::Invalidate() const
@@ -106,10 +114,10 @@ void SubclassedControl::Invalidate() const
 
 LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto found = Hooks().find(hwnd);
+    const auto found = FindHook(hwnd);
     if (found == Hooks().end())
         return DefWindowProcA(hwnd, message, wParam, lParam);  // cannot happen: every hook is listed
-    const Hook hook = found->second;
+    const Hook hook = *found;
     if (message == WM_NCDESTROY) {
         // The window goes: its procedure and the table entry go with it.
         Hooks().erase(found);
