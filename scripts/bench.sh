@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the programs, the start-up probe with its empty-dialog baseline and the engine
 # benchmarks, runs them all in one private Wine session and prints one Markdown table of
-# absolute figures and ratios against the baselines. Not part of the tests: timings vary
-# from run to run and machine to machine.
+# absolute figures and ratios against the baselines; then the same programs from outside
+# against the floors Wine sets and the Linux desktop calculators (bench/outside/peers.sh),
+# and the requests each program makes of the Wine server per key. Not part of the tests:
+# timings vary from run to run and machine to machine.
 #
 #   scripts/bench.sh [RUNS]      RUNS start-ups of each program (default 15)
 set -euo pipefail
@@ -82,3 +84,14 @@ exes=$(mktemp -d)
 cp "$classic" "$styled" "$empty" "$exes/"
 bash bench/outside/peers.sh "$exes" "$runs" 200 || echo "bench.sh: the outside measurements failed" >&2
 rm -rf "$exes"
+
+# Where a key's time goes under Wine: the requests each program makes of the Wine server.
+echo
+echo "Requests to the Wine server (bench/outside/server_requests.sh, 100 keys):"
+echo
+echo '```'
+for edition in Classic Styled; do
+    bash bench/outside/server_requests.sh "$win/tallyra-${edition,,}.exe" "Tallyra $edition" 100 ||
+        echo "bench.sh: counting the $edition edition's requests failed" >&2
+done
+echo '```'
