@@ -29,9 +29,9 @@ CAboutDlg::~CAboutDlg()
 
 bool CAboutDlg::OnInitDialog()
 {
-    emblem_.Attach(Handle(), IDC_ABOUT_EMBLEM);
-    visitSite_.Attach(Handle(), IDC_ABOUT_VISIT_SITE);
-    writeLetter_.Attach(Handle(), IDC_ABOUT_WRITE_LETTER);
+    emblem_.Attach(Item(IDC_ABOUT_EMBLEM));
+    visitSite_.Attach(Item(IDC_ABOUT_VISIT_SITE));
+    writeLetter_.Attach(Item(IDC_ABOUT_WRITE_LETTER));
 
     SendDlgItemMessageA(Handle(), IDC_ABOUT_HELP, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                         MAKELONG(kHelpMargin, kHelpMargin));

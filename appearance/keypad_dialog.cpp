@@ -48,7 +48,7 @@ bool CKeypadDlg::OnInitDialog()
     BindControls();
     BuildSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    tooltips_.Create(Handle());
+    tooltips_.Create(Handle(), Controls());
     clipboard_.SetOwner(Handle());
     return false;  // the window takes the focus itself once it is shown
 }

@@ -122,8 +122,8 @@ protected:
     // A key of either kind: painted, or the system's button in the Styled edition.
     bool IsKey(int id) const { return Key(id) != nullptr || IsButtonWindow(Item(id)); }
     CCalcPanel* Panel(int id) const;
-    CCalcButton* AddKey(int id) { return controls_.AddKey(Handle(), id); }
-    CCalcPanel* AddPanel(int id) { return controls_.AddPanel(Handle(), id); }
+    CCalcButton* AddKey(int id) { return controls_.AddKey(Item(id)); }
+    CCalcPanel* AddPanel(int id) { return controls_.AddPanel(Item(id)); }
 
     const Edition edition_;
     Win32Clipboard clipboard_;

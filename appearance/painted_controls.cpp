@@ -2,11 +2,10 @@
 
 namespace {
 
-template <typename Control>
-Control* Bind(std::vector<std::unique_ptr<Control>>& controls, HWND dialog, int id)
+template <typename Control> Control* Bind(std::vector<std::unique_ptr<Control>>& controls, HWND window)
 {
     std::unique_ptr<Control> control(new Control);
-    if (!control->Attach(dialog, id))
+    if (!control->Attach(window))
         return nullptr;
     controls.push_back(std::move(control));
     return controls.back().get();
@@ -24,14 +23,14 @@ template <typename Control> Control* Find(const std::vector<std::unique_ptr<Cont
 
 }  // namespace
 
-CCalcButton* PaintedControls::AddKey(HWND dialog, int id)
+CCalcButton* PaintedControls::AddKey(HWND control)
 {
-    return Bind(keys_, dialog, id);
+    return Bind(keys_, control);
 }
 
-CCalcPanel* PaintedControls::AddPanel(HWND dialog, int id)
+CCalcPanel* PaintedControls::AddPanel(HWND control)
 {
-    return Bind(panels_, dialog, id);
+    return Bind(panels_, control);
 }
 
 CCalcButton* PaintedControls::Key(HWND control) const

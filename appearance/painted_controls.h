@@ -8,9 +8,9 @@
 // The painted keys and panels of one window.
 class PaintedControls {
 public:
-    // Binds a key or a panel to the dialog's control with this id; null when there is none.
-    CCalcButton* AddKey(HWND dialog, int id);
-    CCalcPanel* AddPanel(HWND dialog, int id);
+    // Binds a key or a panel to a control; null when there is none.
+    CCalcButton* AddKey(HWND control);
+    CCalcPanel* AddPanel(HWND control);
 
     // The painted key or panel that is this control, or null.
     CCalcButton* Key(HWND control) const;

@@ -87,16 +87,24 @@ INT_PTR Dialog::RunModal(HWND owner)
     return result_;
 }
 
+const std::vector<std::pair<int, HWND>>& Dialog::Controls() const
+{
+    // Listed once, when the template's controls all exist.
+    if (items_.empty() && created_ && hwnd_ != nullptr) {
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+            items_.emplace_back(GetDlgCtrlID(child), child);
+    }
+    return items_;
+}
+
 HWND Dialog::Item(int id) const
 {
-    for (const auto& [known, control] : items_)
+    if (!created_)  // still being made: WM_SETFONT and the like
+        return hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
+    for (const auto& [known, control] : Controls())
         if (known == id)
             return control;
-    // A control not found is remembered as none once the template's controls all exist.
-    HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
-    if (control != nullptr || created_)
-        items_.emplace_back(id, control);
-    return control;
+    return nullptr;
 }
 
 void Dialog::End(INT_PTR result)

@@ -25,9 +25,13 @@ public:
     bool Ending() const { return ended_; }
 
     HWND Handle() const { return hwnd_; }
-    // The control with this id, or null. Remembered: a template's controls live as long as the
-    // window, and under Wine every GetDlgItem is a round trip to the window server.
+    // The control with this id, or null. The controls are listed once: a template's controls
+    // live as long as the window, and under Wine every GetDlgItem is a round trip to the
+    // window server.
     HWND Item(int id) const;
+    // Every control of the window with its id, in the template's order; empty until the
+    // window's creation has made them all.
+    const std::vector<std::pair<int, HWND>>& Controls() const;
     static HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 protected:
@@ -53,6 +57,6 @@ private:
     HWND hwnd_ = nullptr;
     bool ended_ = false;
     INT_PTR result_ = 0;
-    mutable std::vector<std::pair<int, HWND>> items_;
-    bool created_ = false;  // the template's controls exist
+    mutable std::vector<std::pair<int, HWND>> items_;  // listed by Controls
+    bool created_ = false;                             // the template's controls exist
 };

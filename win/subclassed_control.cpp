@@ -40,10 +40,9 @@ SubclassedControl::~SubclassedControl()
     Detach();
 }
 
-bool SubclassedControl::Attach(HWND dialog, int id)
+bool SubclassedControl::Attach(HWND control)
 {
     Detach();
-    HWND control = GetDlgItem(dialog, id);
     if (control == nullptr)
         return false;
     const auto hooked = FindHook(control);

@@ -14,8 +14,8 @@ public:
     SubclassedControl(const SubclassedControl&) = delete;
     SubclassedControl& operator=(const SubclassedControl&) = delete;
 
-    // Binds the object to the dialog's control with this id; false when there is none.
-    bool Attach(HWND dialog, int id);
+    // Binds the object to a control; false when there is none.
+    bool Attach(HWND control);
     void Detach();
     HWND Handle() const { return hwnd_; }
 

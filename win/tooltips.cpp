@@ -15,15 +15,14 @@ Tooltips::~Tooltips()
         DestroyWindow(tooltip_);
 }
 
-void Tooltips::Create(HWND dialog)
+void Tooltips::Create(HWND dialog, const std::vector<std::pair<int, HWND>>& controls)
 {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     if (tooltip_ == nullptr)
         return;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        const int id = GetDlgCtrlID(child);
+    for (const auto& [id, child] : controls) {
         if (id <= 0 || LoadResourceString(static_cast<UINT>(id)).empty())
             continue;
         TTTOOLINFOA tool = {};

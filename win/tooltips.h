@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // The tooltips of a dialog's controls. A control has a tip when the program's string table
 // holds a text under the control's id.
@@ -12,7 +14,8 @@ public:
     Tooltips(const Tooltips&) = delete;
     Tooltips& operator=(const Tooltips&) = delete;
 
-    void Create(HWND dialog);
+    // A tool for each of the dialog's controls that has a text.
+    void Create(HWND dialog, const std::vector<std::pair<int, HWND>>& controls);
     void Activate(bool on);
     // Hands the tooltip a mouse message from the dialog's message loop. The tooltip is not
     // told by subclassing the controls: a subclassed control costs a look-up of its data on
