@@ -74,8 +74,8 @@ void SubclassedControl::Detach()
     const auto found = FindHook(hwnd_);
     if (found != Hooks().end()) {
         Hook& hook = *found;
-        // Only while ours is the procedure on top: another subclass set after ours (the
-        // tooltips' own) would otherwise be cut off. Then the hook stays and only passes on.
+        // Only while ours is the procedure on top: a subclass set after ours would otherwise
+        // be cut off. Then the hook stays and only passes on.
         const LONG_PTR current =
             hook.unicode ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC);
         if (current == reinterpret_cast<LONG_PTR>(SubclassProc)) {
