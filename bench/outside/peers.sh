@@ -41,13 +41,8 @@ cc -O2 -o "$probe" "$here/xprobe.c" -lX11 -lXtst || exit 1
 x86_64-w64-mingw32-g++ -O2 -static -s -o "$floor" "$here/template_floor.cpp" -lcomctl32 -lgdi32 || exit 1
 x86_64-w64-mingw32-g++ -O2 -static -s -o "$keyfloor" "$here/key_floor.cpp" -lgdi32 || exit 1
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xpid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-export DISPLAY=:$(cat "$work/display")
+source "$here/private_display.sh"
+start_private_display "$work"
 export HOME=$work/home NO_AT_BRIDGE=1 GTK_A11Y=none
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
 if [ ! -d "$WINEPREFIX/drive_c" ]; then

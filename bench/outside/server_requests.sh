@@ -15,16 +15,12 @@ set -u
 exe=$(realpath "$1")
 title=$2
 nkeys=${3:-100}
+here=$(cd "$(dirname "$0")" && pwd)
 work=${TMPDIR:-/tmp}/tallyra-requests
 mkdir -p "$work"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xpid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-export DISPLAY=:$(cat "$work/display")
+source "$here/private_display.sh"
+start_private_display "$work"
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
 if [ ! -d "$WINEPREFIX/drive_c" ]; then
     wineboot -i >/dev/null 2>&1

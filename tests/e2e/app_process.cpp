@@ -153,6 +153,17 @@ std::vector<HWND> ProcessWindows(DWORD pid)
     return search.found;
 }
 
+bool ShowsWindowOfClass(DWORD pid, const char* className)
+{
+    for (HWND hwnd : ProcessWindows(pid)) {
+        char name[64] = "";
+        GetClassNameA(hwnd, name, sizeof name);
+        if (lstrcmpA(name, className) == 0 && IsWindowVisible(hwnd))
+            return true;
+    }
+    return false;
+}
+
 std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title)
 {
     std::vector<HWND> found;

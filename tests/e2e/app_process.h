@@ -52,6 +52,9 @@ std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
 // Every top-level window of process `pid`, in z-order (the top first), visible or hidden.
 std::vector<HWND> ProcessWindows(DWORD pid);
 
+// Whether process `pid` shows a top-level window of this class (a menu is "#32768").
+bool ShowsWindowOfClass(DWORD pid, const char* className);
+
 // The top-level windows of process `pid` titled exactly `title`, visible or hidden.
 std::vector<HWND> ProcessWindowsTitled(DWORD pid, const std::string& title);
 

@@ -123,15 +123,7 @@ TEST_F(RandomInputTest, ALongPastedColumnLeavesTheWindowAnswering)
 TEST_F(RandomInputTest, ACloseEndsTheProgramWithItsSystemMenuOpen)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
-    const auto menuShown = [&] {
-        for (HWND hwnd : ProcessWindows(app_.ProcessId())) {
-            char name[16] = "";
-            GetClassNameA(hwnd, name, sizeof name);
-            if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(hwnd))
-                return true;
-        }
-        return false;
-    };
+    const auto menuShown = [&] { return ShowsWindowOfClass(app_.ProcessId(), "#32768"); };
     ASSERT_TRUE(PressChord({VK_MENU}, VK_SPACE));
     ASSERT_TRUE(WaitUntil(menuShown)) << "Alt+Space dropped no menu down";
     EXPECT_TRUE(app_.Close(10000)) << "the program still ran 10 s after its Close";

@@ -209,15 +209,7 @@ TEST_F(SystemMenuTest, PrecisionSpinRewritesTheMenuNumbers)
 TEST_F(SystemMenuTest, AKeyRestedOnShowsItsTipOnlyWithShowTips)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
-    const auto tipShown = [&] {
-        for (HWND hwnd : ProcessWindows(app_.ProcessId())) {
-            char name[32] = "";
-            GetClassNameA(hwnd, name, sizeof name);
-            if (lstrcmpA(name, "tooltips_class32") == 0 && IsWindowVisible(hwnd))
-                return true;
-        }
-        return false;
-    };
+    const auto tipShown = [&] { return ShowsWindowOfClass(app_.ProcessId(), "tooltips_class32"); };
     const POINT key = CentreOf(ControlRect(Window(), IDC_KEY_MS));
     const auto restOnKey = [&] {
         return MovePointerOnto(Window(), {key.x - 2, key.y}) && MovePointerOnto(Window(), key);
