@@ -15,12 +15,12 @@ void LoanEntry::PasteAmount()
         return;
 
     // Spaces go (a copied result or a grouped number); the number ends at the first other
-    // character that cannot be part of one. A long clipboard is cut, so a paste stays quick.
+    // character that cannot be part of one. A long clipboard is cut to what the field holds.
     std::string amount;
     for (const char c : text) {
         if (c == ' ')
             continue;
-        if (!IsNumberChar(static_cast<unsigned char>(c)) || amount.size() == kMaxPastedChars)
+        if (!IsNumberChar(static_cast<unsigned char>(c)) || amount.size() == kLoanTextMaxLength)
             break;
         amount += c;
     }

@@ -70,7 +70,7 @@ template <typename Edit> void LoanEntry::EditSelected(Edit edit)
 
 void LoanEntry::AddDigit(char digit)
 {
-    if (digit < '0' || digit > '9')
+    if (digit < '0' || digit > '9' || SelectedText().size() >= kLoanTextMaxLength)
         return;
     // Both taken with the rate's "%" still on: that leaves the amount two digits after the
     // separator and the rate one.
@@ -88,6 +88,8 @@ void LoanEntry::AddDigit(char digit)
 
 void LoanEntry::AddSeparator()
 {
+    if (SelectedText().size() >= kLoanTextMaxLength)
+        return;
     EditSelected([this](std::string& text) {
         // A term is a whole number of months.
         if (selected_ != LoanField::Term && text.find(Separator()) == std::string::npos) {

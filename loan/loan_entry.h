@@ -2,6 +2,7 @@
 #include <string>
 
 #include "clipboard_port.h"
+#include "loan_settings.h"
 #include "loan_view.h"
 #include "payment_schedule.h"
 

@@ -9,6 +9,12 @@
 
 constexpr size_t kLoanColorCount = 9;
 
+// What the stored record reads of each input text, its terminating zero included. A longer
+// text would be refused at the next start and the input lost, so no field ever holds more
+// than kLoanTextMaxLength characters (the zero and one more byte must fit).
+constexpr size_t kLoanTextCapacity = 64;
+constexpr size_t kLoanTextMaxLength = kLoanTextCapacity - 2;
+
 // Indices of the loan window's colours.
 enum LoanColor : size_t {
     kLoanInputText = 0,

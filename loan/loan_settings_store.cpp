@@ -4,7 +4,7 @@
 namespace {
 
 // A text of this many bytes or more, terminating zero included, is not taken.
-constexpr size_t kTextCapacity = 64;
+constexpr size_t kTextCapacity = kLoanTextCapacity;
 
 // The keypad edits the rate in front of its "%" and takes that character off first, so a
 // stored rate without one would lose a digit on the next key. A rate that its "%" would make

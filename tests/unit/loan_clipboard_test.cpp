@@ -83,13 +83,15 @@ TEST(LoanPaste, NothingUsableChangesNothing)
     EXPECT_EQ(busy.entry.AmountText(), "1000");
 }
 
-TEST(LoanPaste, AHugeClipboardIsCut)
+// Cut to what the field holds: a longer amount would be saved, refused at the next start and
+// lost.
+TEST(LoanPaste, AHugeClipboardIsCutToTheField)
 {
     Loan l;
     std::string text(1 << 20, '7');
     for (size_t i = 3; i < text.size(); i += 4)
         text[i] = ' ';  // spaces do not count
     l.Paste(text);
-    EXPECT_EQ(l.entry.AmountText(), std::string(kMaxPastedChars, '7'));
-    EXPECT_EQ(l.view.shown.amount.size(), kMaxPastedChars + (kMaxPastedChars - 1) / 3);
+    EXPECT_EQ(l.entry.AmountText(), std::string(kLoanTextMaxLength, '7'));
+    EXPECT_EQ(l.view.shown.amount.size(), kLoanTextMaxLength + (kLoanTextMaxLength - 1) / 3);
 }

@@ -22,6 +22,23 @@ TEST(LoanAmount, HasNoLimitBeforeTheSeparator)
     EXPECT_EQ(l.view.shown.amount, "123 456 789 012 345 678 901 234 567 890");
 }
 
+// A longer text would be saved, refused at the next start and the input lost.
+TEST(LoanEntry, EachFieldStopsAtTheLengthItsStoredTextIsReadBackWith)
+{
+    const std::string digits(80, '9');
+    Loan l("", "%", "");
+    l.Type(digits + ".");
+    EXPECT_EQ(l.entry.AmountText(), std::string(kLoanTextMaxLength, '9'));
+    l.entry.SelectField(LoanField::Rate);
+    l.Type(digits);
+    EXPECT_EQ(l.entry.RateText(), std::string(kLoanTextMaxLength - 1, '9') + "%");
+    l.entry.SelectField(LoanField::Term);
+    l.Type(digits);
+    EXPECT_EQ(l.entry.TermText(), std::string(kLoanTextMaxLength, '9'));
+    l.Type("<4");  // room again after a deletion
+    EXPECT_EQ(l.entry.TermText(), std::string(kLoanTextMaxLength - 1, '9') + "4");
+}
+
 TEST(LoanAmount, ALoneZeroIsReplacedByTheFirstDigit)
 {
     Loan l("0", "10%", "12");
