@@ -13,11 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "command_ids.h"
+#include "control_ids.h"
+
 namespace {
 
-constexpr int kPanelCurrent = 2011;  // the down window: typed digits
-constexpr int kPanelResult = 2010;   // the up window: results
-constexpr DWORD kWaitMs = 30000;     // the first start of a session also starts Wine's desktop
+constexpr DWORD kWaitMs = 30000;  // the first start of a session also starts Wine's desktop
 constexpr int kLatencyKeys = 1000;
 constexpr int kTypeAheadTrials = 5;
 
@@ -127,7 +128,7 @@ bool Painted(const Program& program, HWND window)
     HDC screen = GetDC(nullptr);
     bool painted = PixelIs(screen, corner.x, corner.y, COLOR_BTNFACE);
     if (painted && program.calculator) {
-        HWND panel = GetDlgItem(window, kPanelCurrent);
+        HWND panel = GetDlgItem(window, IDC_PANEL_CURRENT);
         RECT rect{};
         painted = panel != nullptr && GetWindowRect(panel, &rect) &&
                   PixelIs(screen, rect.left + 4, (rect.top + rect.bottom) / 2, COLOR_WINDOW) &&
@@ -260,7 +261,7 @@ int TypeAheadSuccesses(const Program& program, TypeWhen when, std::string& last)
                 while (GetForegroundWindow() != run.window && Now() - front < 5000)
                     Sleep(0);
             }
-            HWND result = GetDlgItem(run.window, kPanelResult);
+            HWND result = GetDlgItem(run.window, IDC_PANEL_RESULT);
             if (TypeChars("12+5=") && WaitForText(result, "17", 5000))
                 ++successes;
             else
@@ -301,8 +302,7 @@ double TimePaste(HWND window)
     CloseClipboard();
     DWORD_PTR ignored = 0;
     const double t = Now();
-    constexpr WPARAM kPasteCommand = 272;
-    if (!SendMessageTimeoutA(window, WM_SYSCOMMAND, kPasteCommand, 0, SMTO_NORMAL, 60000, &ignored))
+    if (!SendMessageTimeoutA(window, WM_SYSCOMMAND, IDM_PASTE, 0, SMTO_NORMAL, 60000, &ignored))
         return -1;
     return Now() - t;
 }
@@ -328,7 +328,7 @@ Latency MeasureLatency(const Program& program)
     const double front = Now();
     while (GetForegroundWindow() != run.window && Now() - front < 5000)
         Sleep(1);
-    HWND panel = GetDlgItem(run.window, kPanelCurrent);
+    HWND panel = GetDlgItem(run.window, IDC_PANEL_CURRENT);
     for (int i = 0; i < 200; ++i) {
         const double t = Now();
         Text(panel);
@@ -346,9 +346,8 @@ Latency MeasureLatency(const Program& program)
     }
     latency.after = MemoryOf(run.info.hProcess);
     latency.paste = TimePaste(run.window);
-    constexpr WPARAM kShowTapeCommand = 432;
     DWORD_PTR ignored = 0;
-    if (SendMessageTimeoutA(run.window, WM_SYSCOMMAND, kShowTapeCommand, 0, SMTO_NORMAL, 5000, &ignored))
+    if (SendMessageTimeoutA(run.window, WM_SYSCOMMAND, IDM_SHOW_TAPE, 0, SMTO_NORMAL, 5000, &ignored))
         latency.pasteOnTape = TimePaste(run.window);
     run.Stop();
     Sleep(300);

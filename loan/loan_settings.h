@@ -9,9 +9,9 @@
 
 constexpr size_t kLoanColorCount = 9;
 
-// What the stored record reads of each input text, its terminating zero included. A longer
-// text would be refused at the next start and the input lost, so no field ever holds more
-// than kLoanTextMaxLength characters (the zero and one more byte must fit).
+// A stored input text of kLoanTextCapacity bytes or more, its terminating zero included, is
+// not taken back at the next start. So that no input is lost that way, no field ever holds
+// more than kLoanTextMaxLength characters.
 constexpr size_t kLoanTextCapacity = 64;
 constexpr size_t kLoanTextMaxLength = kLoanTextCapacity - 2;
 

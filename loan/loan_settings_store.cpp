@@ -3,9 +3,6 @@
 
 namespace {
 
-// A text of this many bytes or more, terminating zero included, is not taken.
-constexpr size_t kTextCapacity = kLoanTextCapacity;
-
 // The keypad edits the rate in front of its "%" and takes that character off first, so a
 // stored rate without one would lose a digit on the next key. A rate that its "%" would make
 // too long to be read again is not taken.
@@ -13,7 +10,7 @@ bool EndsWithPercent(std::string& rate)
 {
     if (rate.empty() || rate.back() != '%')
         rate += '%';
-    return rate.size() + 1 < kTextCapacity;
+    return rate.size() + 1 < kLoanTextCapacity;
 }
 
 }  // namespace
@@ -54,9 +51,9 @@ template <typename Walk, typename Settings> void WalkRecord(Walk& w, Edition edi
     w.Flag("Clear by Escape", s.bClearByEscape);
     WalkWindowOptions(
         w, edition == Edition::Classic, s, [] {}, [&] { w.Flag("Comma Point", s.bCommaPoint); });
-    w.Text("Amount", s.strAmount, kTextCapacity);
-    w.Text("Months", s.strMonths, kTextCapacity);
-    w.Text("Percent", s.strPercent, kTextCapacity, EndsWithPercent);
+    w.Text("Amount", s.strAmount, kLoanTextCapacity);
+    w.Text("Months", s.strMonths, kLoanTextCapacity);
+    w.Text("Percent", s.strPercent, kLoanTextCapacity, EndsWithPercent);
 }
 
 }  // namespace

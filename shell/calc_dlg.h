@@ -57,11 +57,9 @@ protected:
     void StartLoanCalculator();
     virtual IRegistry& Registry() = 0;
     void SetItemText(int id, const std::string& text);
-    // The text a control shows, read from it only when the window has not set it itself.
-    const std::string& ItemText(int id);
-    // The control's text has changed by other hands than SetItemText's (the user's typing in
-    // the precision box, its spin arrows).
-    void ForgetItemText(int id);
+    // The user changed the precision box (typed, or clicked its spin arrows): its text is
+    // read again, and the spin box's position set again at the next push.
+    void ForgetPrecisionText();
     bool Pushing() const { return pushing_; }
     // What the selectors show now: the user may have clicked one since the engine last pushed.
     ControlSelections ReadSelections();
@@ -98,6 +96,11 @@ private:
     };
     std::vector<ShownText> shownTexts_;
     ShownText& Shown(int id);
+    // The text a control shows, read from it only when the window has not set it itself.
+    const std::string& ItemText(int id);
+    // What the spin box was last set to; asking it would read the edit box through the spin
+    // control's subclass.
+    std::optional<int> spinPosition_;
     // While a paste runs, the state to show and the keys' enabled states are kept here and
     // shown once at its end.
     bool deferring_ = false;

@@ -94,11 +94,10 @@ const std::string& CCalcDlg::ItemText(int id)
     return shown.text;
 }
 
-void CCalcDlg::ForgetItemText(int id)
+void CCalcDlg::ForgetPrecisionText()
 {
-    Shown(id).known = false;
-    if (id == IDC_PRECISION_EDIT)  // the spin box writes its position there
-        Shown(IDC_PRECISION_SPIN).known = false;
+    Shown(IDC_PRECISION_EDIT).known = false;
+    spinPosition_.reset();
 }
 
 void CCalcDlg::SetItemText(int id, const std::string& text)
@@ -160,15 +159,9 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PANEL_INTEGER, state.strInteger);
     SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);
     SetItemText(IDC_PRECISION_EDIT, std::to_string(state.nPrecisionEdit));
-    // The spin box is kept in its own entry of the shown texts: asking it for its position
-    // would read the edit box through the spin control's subclass.
-    const std::string position = std::to_string(state.nPrecisionEdit);
-    ShownText& spinPosition = Shown(IDC_PRECISION_SPIN);
-    if (HWND spin = Item(IDC_PRECISION_SPIN);
-        spin != nullptr && !(spinPosition.known && spinPosition.text == position)) {
+    if (HWND spin = Item(IDC_PRECISION_SPIN); spin != nullptr && spinPosition_ != state.nPrecisionEdit) {
         SendMessageA(spin, UDM_SETPOS32, 0, state.nPrecisionEdit);
-        spinPosition.text = position;
-        spinPosition.known = true;
+        spinPosition_ = state.nPrecisionEdit;
     }
     pushing_ = false;
 }
@@ -222,7 +215,7 @@ void CCalcDlg::EnableKey(int id, bool enabled)
 
 void CCalcDlg::SetPrecisionRange(int lowest, int highest)
 {
-    ForgetItemText(IDC_PRECISION_SPIN);  // a new range may move the position
+    spinPosition_.reset();  // a new range may move the position
     SendMessageA(Item(IDC_PRECISION_SPIN), UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
 }
 

@@ -102,7 +102,7 @@ bool CCalcExtDlg::OnControlNotify(int id, int code)
     if (id != IDC_PRECISION_EDIT)
         return false;
     if (code == EN_CHANGE)
-        ForgetItemText(id);
+        ForgetPrecisionText();
     // The spin control writes its number into the edit box; numbers the engine pushes
     // itself are no edit.
     if (code == EN_CHANGE && ready_ && !Pushing())
