@@ -4,9 +4,10 @@
 
 namespace {
 
-// The dialog being created on this thread: WM_SETFONT arrives before WM_INITDIALOG, while the
-// window does not know its object yet.
-thread_local Dialog* g_creating = nullptr;
+// The dialog being created: WM_SETFONT arrives before WM_INITDIALOG, while the window does not
+// know its object yet. Every window lives on the one user-interface thread; a thread_local
+// would pull the threads library's emulated TLS (some 20 KB) into the program for nothing.
+Dialog* g_creating = nullptr;
 
 // Messages whose dialog-procedure return value is itself the answer; every other answer goes
 // through DWLP_MSGRESULT.
