@@ -16,13 +16,11 @@ public:
         selections = SelectionsShowing(state);
         benchmark::DoNotOptimize(state.strResult.data());
     }
-    void RepaintControl(int) override {}
     void EnableKey(int, bool) override {}
     void SetPrecisionRange(int, int) override {}
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}
-    void SaveSettings() override {}
-    void EndWindow(int) override {}
+    void SaveAndClose() override {}
     void ShowExtendedView(bool) override {}
     void TogglePrecisionControl() override {}
 
@@ -47,15 +45,15 @@ public:
 struct Bench {
     Bench() : engine(view, view, clipboard, options, Edition::Classic)
     {
-        Event().RefreshDisplay(true);
-        Event().ApplyPrecision(true, true);
+        Send(CalcEvent::Command(CalcOp::Refresh));
+        Send(CalcEvent::Command(CalcOp::SetUpPrecision));
     }
-    // The engine as the window hands it an event: with the selections read first.
-    CalcEngineExt& Event()
+    // An event through the engine's door, as the window hands it over.
+    void Send(const CalcEvent& event)
     {
-        engine.TakeSelections(view.selections);
-        return engine;
+        engine.Handle(event, [this] { return view.selections; });
     }
+    void Click(int id) { Send(CalcEvent::Click(id)); }
     NullView view;
     TextClipboard clipboard;
     EngineOptions options;
@@ -68,8 +66,8 @@ void DigitKey(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         if (++i % 12 == 0)
-            b.Event().ClearKey(IDC_KEY_DELETE);  // keep the typed text a realistic length
-        b.Event().OnButton(IDC_KEY_DIGIT0 + 7);
+            b.Click(IDC_KEY_DELETE);  // keep the typed text a realistic length
+        b.Click(IDC_KEY_DIGIT0 + 7);
     }
 }
 BENCHMARK(DigitKey);
@@ -77,20 +75,20 @@ BENCHMARK(DigitKey);
 void OperationKey(benchmark::State& state)
 {
     Bench b;
-    b.Event().OnButton(IDC_KEY_DIGIT0 + 3);
-    b.Event().OnButton(IDC_KEY_ADD);
-    b.Event().OnButton(IDC_KEY_DIGIT0 + 7);
+    b.Click(IDC_KEY_DIGIT0 + 3);
+    b.Click(IDC_KEY_ADD);
+    b.Click(IDC_KEY_DIGIT0 + 7);
     for (auto _ : state)
-        b.Event().OnButton(IDC_KEY_EQUALS);  // "=" repeats the addition
+        b.Click(IDC_KEY_EQUALS);  // "=" repeats the addition
 }
 BENCHMARK(OperationKey);
 
 void FunctionKey(benchmark::State& state)
 {
     Bench b;
-    b.Event().OnButton(IDC_KEY_DIGIT0 + 3);
+    b.Click(IDC_KEY_DIGIT0 + 3);
     for (auto _ : state)
-        b.Event().OnButton(IDC_KEY_SIN);
+        b.Click(IDC_KEY_SIN);
 }
 BENCHMARK(FunctionKey);
 
@@ -103,7 +101,7 @@ void Paste1000Characters(benchmark::State& state)
     text.resize(1000);
     b.clipboard.text = text;
     for (auto _ : state)
-        b.Event().PasteText();
+        b.Send(CalcEvent::Command(CalcOp::Paste));
 }
 BENCHMARK(Paste1000Characters);
 
@@ -112,7 +110,7 @@ void PasteMegabyte(benchmark::State& state)
     Bench b;
     b.clipboard.text.assign(1 << 20, '7');
     for (auto _ : state)
-        b.Event().PasteText();
+        b.Send(CalcEvent::Command(CalcOp::Paste));
 }
 BENCHMARK(PasteMegabyte)->Unit(benchmark::kMillisecond);
 

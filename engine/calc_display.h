@@ -9,7 +9,6 @@ public:
 
     // Shows every text, selection, the check box and the precision number of the state.
     virtual void PushState(const CalcState& state) = 0;
-    virtual void RepaintControl(int id) = 0;
     // Called only when the key's state changes; a key never named is enabled.
     virtual void EnableKey(int id, bool enabled) = 0;
 

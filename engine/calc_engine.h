@@ -1,9 +1,10 @@
 #pragma once
-#include <initializer_list>
+#include <functional>
 #include <set>
 #include <string>
 
 #include "calc_display.h"
+#include "calc_event.h"
 #include "calc_state.h"
 #include "calc_window.h"
 #include "clipboard_port.h"
@@ -11,13 +12,18 @@
 #include "engine_options.h"
 #include "tape_line.h"
 #include "tape_sink.h"
-#include "virtual_keys.h"
+
+// Reads what the window's selectors show now: the user may have clicked a radio button since
+// the engine last pushed. Called once for each event the engine takes, never for one it
+// leaves to the window.
+using SelectionReader = std::function<ControlSelections()>;
 
 // The basic calculator: typing, the four operations with percent, square root and
-// reciprocal, the two registers and the memory keys, and the basic key map. Every key
-// operation takes the window's selections first and refreshes the display last. The engine
-// only pushes to the window; what it needs to know of it, it keeps itself or is handed.
-// CalcEngineExt adds the extended view by overriding the virtual operations.
+// reciprocal, the two registers and the memory keys, and the basic key map. The window hands
+// every event to Handle; the engine resolves it, takes the window's selections, runs it and
+// pushes what is to be shown. The engine only pushes to the window; what it needs to know of
+// it, it keeps itself or is handed. CalcEngineExt adds the extended view by overriding the
+// virtual operations.
 class CalcEngine {
 public:
     CalcEngine(ICalcDisplay& display, ICalcWindow& window, IClipboard& clipboard, EngineOptions& options,
@@ -26,22 +32,31 @@ public:
     CalcEngine(const CalcEngine&) = delete;
     CalcEngine& operator=(const CalcEngine&) = delete;
 
+    // The one door: false when the event is not the engine's (the window's default handling
+    // may have it); then the selections were not read.
+    bool Handle(const CalcEvent& event, const SelectionReader& read);
+
+    // The state, for the settings store before the window shows it.
     CalcState& State() { return state_; }
     const CalcState& State() const { return state_; }
     Edition GetEdition() const { return edition_; }
-
-    // What the window's selectors show now. The window hands them in once before every event
-    // it passes on: the user may have clicked a radio button since the engine last pushed.
-    void TakeSelections(const ControlSelections& shown) { shown_ = shown; }
     // Whether a key is enabled, as the last refresh left it.
     bool KeyEnabled(int id) const { return disabledKeys_.count(id) == 0; }
     // The view the window shows, as the engine has had it switched.
     bool ExtendedView() const { return extended_; }
     // The tape the engine writes each finished operation into; none when null.
     void SetTape(ICalcTape* tape) { tape_ = tape; }
-    // Switches to the basic or the extended view and has the window show it. The window
-    // opens in the extended view of its template and is switched to the stored one at once.
-    void SwitchView(bool extended);
+
+protected:
+    // The key map: what an event asks for, decided from the event and the state; the Escape
+    // latch is the only state it changes.
+    virtual CalcAction ResolveClick(int id);
+    virtual CalcAction ResolveChar(int ch);
+    virtual CalcAction ResolveKeyDown(int key, Modifiers mods);
+    virtual CalcAction ResolveKeyUp(int key, Modifiers mods);
+    CalcAction Resolve(const CalcEvent& event);
+    // Runs an action with the selections already taken.
+    virtual void Execute(CalcAction action);
 
     // Typing and display.
     virtual void PrepareOperands();
@@ -53,9 +68,13 @@ public:
     virtual void RefreshDisplay(bool redraw);
     virtual void ShowLastOp();
     virtual void RefreshKeys();
+    // Switches to the basic or the extended view and has the window show it. The window
+    // opens in the extended view of its template and is switched to the stored one at once.
+    void SwitchView(bool extended);
 
     // Operations, registers and memory.
     void PressOperation(int id);
+    void PressIfEnabled(int id);
     int OperationType(int id);
     virtual void Compute(int type, int id);
     void InMemoryOperands(int id, double& first, double& second);
@@ -65,25 +84,15 @@ public:
     void SwapWindows();
     void ToggleInMemory();
 
-    // Key map: a click on a key, a typed character, a key pressed, a key released. Each
-    // returns false when the event is left to the window's default handling.
-    virtual bool OnButton(int id);
-    virtual bool OnCharKey(int ch, Modifiers mods);
-    virtual bool OnKeyPress(int key, Modifiers mods);
-    virtual bool OnKeyRelease(int key, Modifiers mods);
-
-protected:
     // Takes the radio groups (and, for the extended view, the rest) from what the window's
-    // selectors show.
-    void ApplySelections(bool extended);
+    // selectors show: the first step of PrepareOperands, and all RefreshKeys reads.
+    virtual void ApplySelections();
     // Copies the active register into the up window and chooses the argument x.
     void LoadOperands();
     // Pushes the state; the selectors show it from then on.
     void Push();
-    void PushAndRepaint(std::initializer_list<int> ids);
     // Tells the display about the key only when its state changes.
     void SetKeyEnabled(int id, bool enabled);
-    void PressIfEnabled(int id);
     // Types a digit into the text being entered, which starts afresh with the first digit.
     void TypeInto(std::string& text, char digit);
     char DecimalSeparator() const { return options_.bCommaPoint ? ',' : '.'; }
@@ -107,9 +116,10 @@ protected:
     IClipboard& clipboard_;
     EngineOptions& options_;
     const Edition edition_;
+    // What the window's selectors show: read for this event, or as the engine last pushed.
+    ControlSelections shown_;
 
 private:
-    ControlSelections shown_;
     ICalcTape* tape_ = nullptr;
     std::set<int> disabledKeys_;
     bool extended_ = true;  // the template holds the extended view

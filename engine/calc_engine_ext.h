@@ -8,6 +8,14 @@ class CalcEngineExt : public CalcEngine {
 public:
     using CalcEngine::CalcEngine;
 
+protected:
+    CalcAction ResolveClick(int id) override;
+    CalcAction ResolveChar(int ch) override;
+    CalcAction ResolveKeyDown(int key, Modifiers mods) override;
+    CalcAction ResolveKeyUp(int key, Modifiers mods) override;
+    void Execute(CalcAction action) override;
+
+    void ApplySelections() override;
     void PrepareOperands() override;
     void PressDigit(int id) override;
     void PressBack() override;
@@ -30,15 +38,14 @@ public:
     void CycleBase(int step);
     void OnBaseOrAngleClicked();
     void OnIntegerInputClicked();
+    void ToggleIntegerInput();
 
     // Clipboard.
     void CopyValue();
     void PasteText();
 
-    bool OnButton(int id) override;
-    bool OnCharKey(int ch, Modifiers mods) override;
-    bool OnKeyPress(int key, Modifiers mods) override;
-    bool OnKeyRelease(int key, Modifiers mods) override;
+private:
+    bool HexInput() const { return state_.bIntegerInput && state_.nRadix == 16; }
 };
 
 // Digits, the hexadecimal letters and both decimal separators.

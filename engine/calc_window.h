@@ -6,8 +6,8 @@ class ICalcWindow {
 public:
     virtual ~ICalcWindow() = default;
 
-    virtual void SaveSettings() = 0;
-    virtual void EndWindow(int result) = 0;
+    // Exit on Escape: every stored setting is saved, then the window ends for good.
+    virtual void SaveAndClose() = 0;
     // Cuts the window to the basic view or widens it to the extended one, and stores which.
     virtual void ShowExtendedView(bool on) = 0;
     // Flips the "Show Precision" option and shows or hides the precision control.

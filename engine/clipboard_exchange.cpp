@@ -45,6 +45,7 @@ void CalcEngineExt::PasteText()
         int ch = static_cast<unsigned char>(c);
         if (ch >= 'a' && ch <= 'z')
             ch -= 'a' - 'A';
-        OnCharKey(ch, Modifiers{});
+        // Each character as if typed: a character the keyboard ignores is skipped.
+        Execute(ResolveChar(ch));
     }
 }

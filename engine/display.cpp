@@ -1,22 +1,27 @@
-// Taking the window's selections before a key, rebuilding the display after it, and the
-// two views.
-#include "calc_engine.h"
+// Taking the window's selections before a key, rebuilding the display after it, the enabled
+// states of the keys, and the two views; for both views.
+#include "calc_engine_ext.h"
 #include "key_captions.h"
 #include "number_text.h"
+#include "radix_text.h"
 #include "state_rules.h"
 
-void CalcEngine::ApplySelections(bool extended)
+void CalcEngine::ApplySelections()
 {
-    const ControlSelections& read = shown_;
-    state_.nXWindow = SelectorOr(read.nXWindow, 2, 0);
-    state_.nActiveReg = SelectorOr(read.nActiveReg, 2, 0);
-    if (!extended)
-        return;
-    state_.nBase = SelectorOr(read.nBase, 4, 0);
-    state_.nAngle = SelectorOr(read.nAngle, 2, 0);
-    state_.bIntegerInput = read.bIntegerInput;
-    if (read.nPrecisionEdit >= 0)
-        state_.nPrecisionEdit = read.nPrecisionEdit;
+    state_.nXWindow = SelectorOr(shown_.nXWindow, 2, 0);
+    state_.nActiveReg = SelectorOr(shown_.nActiveReg, 2, 0);
+}
+
+void CalcEngineExt::ApplySelections()
+{
+    CalcEngine::ApplySelections();
+    // The base and its radix are taken together: the keys' states follow the radio at once.
+    state_.nBase = SelectorOr(shown_.nBase, 4, 0);
+    state_.nRadix = RadixOfBase(state_.nBase);
+    state_.nAngle = SelectorOr(shown_.nAngle, 2, 0);
+    state_.bIntegerInput = shown_.bIntegerInput;
+    if (shown_.nPrecisionEdit >= 0)
+        state_.nPrecisionEdit = shown_.nPrecisionEdit;
 }
 
 void CalcEngine::LoadOperands()
@@ -27,21 +32,20 @@ void CalcEngine::LoadOperands()
 
 void CalcEngine::PrepareOperands()
 {
-    ApplySelections(false);
+    ApplySelections();
     LoadOperands();
+}
+
+void CalcEngineExt::PrepareOperands()
+{
+    CalcEngine::PrepareOperands();
+    state_.bIntegerEdited = false;
 }
 
 void CalcEngine::Push()
 {
     display_.PushState(state_);
     shown_ = SelectionsShowing(state_);
-}
-
-void CalcEngine::PushAndRepaint(std::initializer_list<int> ids)
-{
-    Push();
-    for (int id : ids)
-        display_.RepaintControl(id);
 }
 
 void CalcEngine::SetKeyEnabled(int id, bool enabled)
@@ -62,6 +66,13 @@ void CalcEngine::ShowLastOp()
         state_.strLastOp.clear();
     else if (op >= IDC_KEY_DIVIDE && op <= IDC_KEY_RECIPROCAL)
         state_.strLastOp = KeyCaption(op);
+}
+
+void CalcEngineExt::ShowLastOp()
+{
+    CalcEngine::ShowLastOp();
+    if (state_.nLastOp >= IDC_KEY_LN && state_.nLastOp <= IDC_KEY_ATAN)
+        state_.strLastOp = KeyCaption(state_.nLastOp);
 }
 
 void CalcEngine::RefreshDisplay(bool redraw)
@@ -95,18 +106,72 @@ void CalcEngine::RefreshDisplay(bool redraw)
     }
 
     if (redraw) {
-        PushAndRepaint({IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL, IDC_PANEL_LAST_OP,
-                        IDC_KEY_ACC, IDC_KEY_MEM});
+        Push();
         RefreshKeys();
     }
 }
 
+void CalcEngineExt::RefreshDisplay(bool redraw)
+{
+    CalcState& s = state_;
+    BuildFormats();
+    CalcEngine::RefreshDisplay(false);
+
+    // The integer view always shows the current data; typed into, it is the master.
+    if (s.bIntegerInput && s.bIntegerEdited && s.bEntering) {
+        if (s.strInteger.empty())
+            s.strInteger = "0";
+        s.dCurrent = ParseRadixText(s.strInteger, s.nRadix);
+        s.strCurrent = FormatRadixText(s.dCurrent, 10, '\0');
+    }
+    s.strInteger = FormatRadixText(s.dCurrent, s.nRadix, ' ');
+
+    const bool memoryActive = s.nActiveReg == 1;
+    s.strOtherLabel = memoryActive ? "A" : "M";
+    s.strOther = FormatNumber(s.strResultFormat, memoryActive ? s.dAccumulator : s.dMemory);
+    if (options_.bCommaPoint)
+        ReplaceChar(s.strOther, '.', ',');
+
+    if (redraw)
+        Push();
+    RefreshKeys();
+}
+
+void CalcEngineExt::BuildFormats()
+{
+    CalcState& s = state_;
+    s.nScale = ClampScale(s.nScale, edition_);
+    s.nAfter = ClampAfter(s.nAfter);
+    s.strCurrentFormat = PrecisionFormat(s.bAfter, s.nScale, s.nAfter);
+    s.strResultFormat = s.strCurrentFormat;
+}
+
 void CalcEngine::RefreshKeys()
 {
-    PrepareOperands();
+    // Only the selections and the operands, not the rest of a key's preparation: an integer
+    // being typed stays the master of the current data until the next key. Were the typed
+    // text forgotten here, a refresh of its own (the register keys, the precision commands)
+    // would read the number back from its decimal text, which above 2^53 is not exact.
+    ApplySelections();
+    LoadOperands();
     const double x = state_.dX;
     SetKeyEnabled(IDC_KEY_RECIPROCAL, x != 0.0);
     SetKeyEnabled(IDC_KEY_SQRT, x > 0.0);
+}
+
+void CalcEngineExt::RefreshKeys()
+{
+    CalcEngine::RefreshKeys();
+    const CalcState& s = state_;
+    const double x = s.dX;
+    SetKeyEnabled(IDC_KEY_LN, x > 0.0);
+    SetKeyEnabled(IDC_KEY_LOG, x > 0.0);
+    SetKeyEnabled(IDC_KEY_ASIN, x >= -1.0 && x <= 1.0);
+    SetKeyEnabled(IDC_KEY_ACOS, x >= -1.0 && x <= 1.0);
+
+    const int digits = s.bIntegerInput ? s.nRadix : 10;
+    for (int id = IDC_KEY_DIGIT0; id <= IDC_KEY_HEX_F; ++id)
+        SetKeyEnabled(id, id - IDC_KEY_DIGIT0 < digits);
 }
 
 void CalcEngine::SwitchView(bool extended)

@@ -1,5 +1,6 @@
-// Typing the current data: digits, the decimal point, the sign and the clear keys.
-#include "calc_engine.h"
+// Typing the current data: digits, the decimal point, the sign and the clear keys, in the down
+// window and, in the extended view, in the integer view.
+#include "calc_engine_ext.h"
 
 CalcEngine::CalcEngine(ICalcDisplay& display, ICalcWindow& window, IClipboard& clipboard,
                        EngineOptions& options, Edition edition)
@@ -98,4 +99,35 @@ void CalcEngine::ClearKey(int id)
 void CalcEngine::PressBack()
 {
     ClearKey(IDC_KEY_BACK);
+}
+
+void CalcEngineExt::PressDigit(int id)
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    if (!s.bIntegerInput) {
+        CalcEngine::PressDigit(id);  // ignores the hexadecimal letters
+        return;
+    }
+    const int digit = id - IDC_KEY_DIGIT0;
+    if (digit < 0 || digit >= s.nRadix)
+        return;
+    const char c = static_cast<char>(digit < 10 ? '0' + digit : 'A' + (digit - 10));
+    TypeInto(s.strInteger, c);
+    s.bIntegerEdited = true;
+    RefreshDisplay(true);
+}
+
+void CalcEngineExt::PressBack()
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    if (s.bIntegerInput && s.bEntering) {
+        if (!s.strInteger.empty())
+            s.strInteger.pop_back();
+        s.bIntegerEdited = true;
+        RefreshDisplay(true);
+    } else {
+        ClearKey(IDC_KEY_BACK);
+    }
 }

@@ -1,22 +1,7 @@
 // Operation keys, the two registers and the memory keys. There is no precedence and no
 // expression stack: every operation combines the up window with the current data at once.
-#include <cmath>
-
 #include "calc_engine.h"
 #include "key_captions.h"
-
-namespace {
-
-// The double nearest to 1/100. Products that involve it are evaluated with a 64-bit
-// mantissa and rounded once when stored, as the rest of the arithmetic is.
-constexpr double kPercent = 0.01;
-
-double Extended(long double value)
-{
-    return static_cast<double>(value);
-}
-
-}  // namespace
 
 void CalcEngine::PressOperation(int id)
 {
@@ -44,38 +29,6 @@ int CalcEngine::OperationType(int id)
     if (state_.nPendingOp < IDC_KEY_EQUALS)
         return state_.nPendingOp;
     return state_.bFreshOperand ? CALC_OP_NONE : CALC_OP_CONTINUE;
-}
-
-void CalcEngine::Compute(int type, int id)
-{
-    CalcState& s = state_;
-    if (type <= IDC_KEY_EQUALS)
-        s.dX = s.dCurrent;
-
-    if (id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS)) {
-        if (type == IDC_KEY_MULTIPLY) {
-            s.dX = Extended(static_cast<long double>(s.dCurrent) * kPercent);
-        } else {
-            s.dX = Extended(static_cast<long double>(s.dCurrent) * s.dUp * kPercent);
-            if (type == CALC_OP_NONE || type == CALC_OP_CONTINUE || type == IDC_KEY_PERCENT)
-                s.dUp = s.dX;
-        }
-    }
-
-    double first = s.dUp;
-    double second = s.dX;
-    InMemoryOperands(id, first, second);
-    const long double a = first;
-    switch (type) {
-    case CALC_OP_NONE: s.dUp = s.dX; break;
-    case IDC_KEY_DIVIDE: s.dUp = Extended(a / second); break;
-    case IDC_KEY_MULTIPLY: s.dUp = Extended(a * second); break;
-    case IDC_KEY_SUBTRACT: s.dUp = Extended(a - second); break;
-    case IDC_KEY_ADD: s.dUp = Extended(a + second); break;
-    case IDC_KEY_SQRT: s.dUp = std::sqrt(s.dX); break;
-    case IDC_KEY_RECIPROCAL: s.dUp = Extended(1.0L / s.dX); break;
-    default: break;  // continue the chain, percent alone, "=" with nothing to repeat
-    }
 }
 
 void CalcEngine::InMemoryOperands(int id, double& first, double& second)
@@ -118,7 +71,7 @@ void CalcEngine::MemoryKey(int id)
         else
             s.dMemory = s.dCurrent;
         break;
-    case IDC_KEY_MPLUS: s.dMemory = Extended(static_cast<long double>(s.dMemory) + added); break;
+    case IDC_KEY_MPLUS: s.dMemory = static_cast<double>(static_cast<long double>(s.dMemory) + added); break;
     default: break;
     }
     if (Taping()) {
@@ -146,8 +99,6 @@ void CalcEngine::ToggleActiveRegister()
     if (Taping() && s.dUp != before)
         Record(NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp));
     RefreshDisplay(true);
-    display_.RepaintControl(IDC_KEY_ACC);
-    display_.RepaintControl(IDC_KEY_MEM);
 }
 
 void CalcEngine::ToggleXWindow()

@@ -15,6 +15,10 @@ int ClampAfter(int nAfter);
 // `value` when it lies in 0..count-1, else `fallback`.
 int SelectorOr(int value, int count, int fallback);
 
+// The radix of an integer-view base: 10, 16, 8 or 2 for Dec, Hex, Oct and Bin (Dec for any
+// other number).
+int RadixOfBase(int nBase);
+
 // Whether `op` names something "=" can repeat: nothing (2 or less), an arithmetic key or
 // a function key.
 bool IsValidLastOp(int op);

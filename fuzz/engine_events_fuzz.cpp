@@ -133,20 +133,25 @@ void Restore(FuzzInput& in, CalcState& s, Edition edition)
     SanitizeState(s, edition);
 }
 
-// The engine as the window hands it an event: with what the selectors show read first.
-CalcEngineExt& Event(CalcEngineExt& engine, const FuzzCalcView& view)
+// An event through the engine's door, as the window hands it over: the selectors are read
+// when the engine takes it.
+bool Send(CalcEngineExt& engine, const FuzzCalcView& view, const CalcEvent& event)
 {
-    engine.TakeSelections(view.controls);
-    return engine;
+    return engine.Handle(event, [&view] { return view.controls; });
+}
+
+void Command(CalcEngineExt& engine, const FuzzCalcView& view, CalcOp op, int arg = 0)
+{
+    Send(engine, view, CalcEvent::Command(op, arg));
 }
 
 // What the extended window does when it opens (CCalcExtDlg::OnInitDialog).
 void OpenWindow(CalcEngineExt& engine, const FuzzCalcView& view, bool extended)
 {
-    Event(engine, view).RefreshDisplay(true);
-    Event(engine, view).ToggleInMemory();
-    Event(engine, view).SwitchView(extended);
-    Event(engine, view).ApplyPrecision(true, true);
+    Command(engine, view, CalcOp::Refresh);
+    Command(engine, view, CalcOp::ToggleInMemory);
+    Command(engine, view, CalcOp::ShowView, extended ? 1 : 0);
+    Command(engine, view, CalcOp::SetUpPrecision);
 }
 
 void Flip(uint8_t& flag)
@@ -185,51 +190,63 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         bool precisionApplied = false;
         switch (in.Byte() % 23) {
         case 0:
-        case 1: Event(engine, view).OnCharKey(in.Byte(), Mods(in)); break;
-        case 2: Event(engine, view).OnKeyPress(in.Byte(), Mods(in)); break;
-        case 3: Event(engine, view).OnKeyRelease(in.Byte(), Mods(in)); break;
+        case 1: {
+            const int ch = in.Byte();
+            Mods(in);  // a character comes without its modifiers
+            Send(engine, view, CalcEvent::Char(ch));
+            break;
+        }
+        case 2: {
+            const int key = in.Byte();
+            Send(engine, view, CalcEvent::KeyDown(key, Mods(in)));
+            break;
+        }
+        case 3: {
+            const int key = in.Byte();
+            Send(engine, view, CalcEvent::KeyUp(key, Mods(in)));
+            break;
+        }
         case 4: {
             const int key = in.Byte();
             const Modifiers mods = Mods(in);
-            Event(engine, view).OnKeyPress(key, mods);
+            Send(engine, view, CalcEvent::KeyDown(key, mods));
             if (!view.ended)
-                Event(engine, view).OnKeyRelease(key, mods);
+                Send(engine, view, CalcEvent::KeyUp(key, mods));
             break;
         }
         case 5:
-        case 6: Event(engine, view).OnButton(ButtonId(in)); break;
+        case 6: Send(engine, view, CalcEvent::Click(ButtonId(in))); break;
         case 7:
             clipboard.text = in.Text(in.Byte());
-            Event(engine, view).PasteText();
+            Command(engine, view, CalcOp::Paste);
             break;
         case 8: {
             const bool full = in.Byte() == 0xFF && ++longPastes <= kMaxLongPastes;
             clipboard.text = in.RepeatedText();
             if (!full && clipboard.text.size() > kShortPaste)
                 clipboard.text.resize(kShortPaste);
-            Event(engine, view).PasteText();
+            Command(engine, view, CalcOp::Paste);
             break;
         }
         case 9:
             // "Paste and Copy".
             clipboard.text = in.Text(in.Byte());
-            Event(engine, view).PasteText();
-            engine.CopyValue();
+            Command(engine, view, CalcOp::Paste);
+            Command(engine, view, CalcOp::Copy);
             break;
-        case 10: engine.CopyValue(); break;
+        case 10: Command(engine, view, CalcOp::Copy); break;
         case 11: {
             // A number typed or spun into the precision box; GetDlgItemInt's UINT may come
             // back as any int, -1 for no number.
             const uint8_t pick = in.Byte();
             view.controls.nPrecisionEdit = pick < 200 ? pick - 2 : static_cast<int32_t>(in.Word());
-            Event(engine, view).OnPrecisionEdited();
+            Command(engine, view, CalcOp::PrecisionEdited);
             precisionApplied = true;
             break;
         }
         case 12:
             // "After Point" or "Common Scale" from the menu.
-            s.bAfter = in.Bool();
-            Event(engine, view).ApplyPrecision(true, false);
+            Command(engine, view, CalcOp::PrecisionModel, in.Bool() ? 1 : 0);
             precisionApplied = true;
             break;
         case 13: {
@@ -238,19 +255,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             switch (pick % 4) {
             case 0:
                 view.controls.nBase = (pick >> 2) % 4;
-                Event(engine, view).OnButton(IDC_RADIO_DEC + view.controls.nBase);
+                Send(engine, view, CalcEvent::Click(IDC_RADIO_DEC + view.controls.nBase));
                 break;
             case 1:
                 view.controls.nAngle = (pick >> 2) % 2;
-                Event(engine, view).OnButton(IDC_RADIO_DEGREES + view.controls.nAngle);
+                Send(engine, view, CalcEvent::Click(IDC_RADIO_DEGREES + view.controls.nAngle));
                 break;
             case 2:
                 view.controls.nXWindow = (pick >> 2) % 2;
-                Event(engine, view).OnButton(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN);
+                Send(engine, view,
+                     CalcEvent::Click(view.controls.nXWindow == 1 ? IDC_RADIO_X_UP : IDC_RADIO_X_DOWN));
                 break;
             default:
                 view.controls.bIntegerInput = !view.controls.bIntegerInput;
-                Event(engine, view).OnButton(IDC_CHECK_INTEGER_INPUT);
+                Send(engine, view, CalcEvent::Click(IDC_CHECK_INTEGER_INPUT));
                 break;
             }
             break;
@@ -263,11 +281,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             view.controls.nAngle = Selector(in, 2);
             view.controls.bIntegerInput = in.Bool();
             break;
-        case 15: Event(engine, view).SwitchView(in.Bool()); break;
-        case 16: engine.ToggleComma(); break;
+        case 15: Command(engine, view, CalcOp::ShowView, in.Bool() ? 1 : 0); break;
+        case 16: Command(engine, view, CalcOp::ToggleComma); break;
         case 17:
             Flip(options.bInMemory);
-            Event(engine, view).ToggleInMemory();
+            Command(engine, view, CalcOp::ToggleInMemory);
             break;
         case 18:
             // The menu keeps the two Escape options exclusive.
@@ -284,11 +302,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 19:
             // "Show Precision" from the menu: the window moves the panel, then refreshes.
             view.TogglePrecisionControl();
-            Event(engine, view).RefreshDisplay(true);
+            Command(engine, view, CalcOp::Refresh);
             break;
         case 20: clipboard.open = !clipboard.open; break;
-        case 21: Event(engine, view).CycleBase(in.Bool() ? 1 : -1); break;
-        default: Event(engine, view).RefreshDisplay(in.Bool()); break;
+        case 21: Command(engine, view, CalcOp::CycleBase, in.Bool() ? 1 : -1); break;
+        default: Command(engine, view, CalcOp::Refresh); break;
         }
         CheckState(s, edition, "state");
         CheckState(view.shown, edition, "shown");

@@ -41,7 +41,7 @@ void CCalcExtDlg::RunColorsDialog()
     const RECT before = ScreenRect(Handle());
     const bool wasExtended = settings_.bExtendedView != 0;
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EngineForEvent().SwitchView(true);
+    ToEngine(CalcEvent::Command(CalcOp::ShowView, 1));
     dialog.SetInitialPosition(50, before.bottom - before.top);
 
     if (!dialog.DoModal(Handle())) {
@@ -51,7 +51,7 @@ void CCalcExtDlg::RunColorsDialog()
 
     ShowRestored(Handle());  // minimised while the dialog was up
     InvalidateRect(Handle(), nullptr, TRUE);
-    EngineForEvent().SwitchView(wasExtended);
+    ToEngine(CalcEvent::Command(CalcOp::ShowView, wasExtended ? 1 : 0));
     MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top,
                TRUE);
     SetFocus(Handle());  // the keys go to the calculator again, not to the control last clicked

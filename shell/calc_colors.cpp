@@ -88,5 +88,4 @@ void CCalcExtDlg::ToggleInMemory()
 void CCalcExtDlg::OnTipsChanged()
 {
     PushState(engine_.State());  // the "?..." key shows the option with the other fields
-    RepaintControl(IDC_KEY_TIPS);
 }

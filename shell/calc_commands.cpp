@@ -1,6 +1,7 @@
 // The calculator's system menu: every option of the program is one of its items, most with an
-// accelerator. The options of the extended window are saved at once; the others are written
-// at the next save.
+// accelerator. Each row says when its change reaches the registry: at once, at the next save
+// (Close, Exit on Escape, or the next command saved at once), or never (a command, not an
+// option). The engine's own options go through the engine's door like its keys.
 #include "calc_app.h"
 #include "calc_ext_dlg.h"
 #include "command_ids.h"
@@ -13,10 +14,7 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
     const SaveRule now = SaveRule::AtOnce;
     const SaveRule never = SaveRule::Never;
     uint8_t& inMemory = settings_.engine.bInMemory;
-    const auto precision = [this](bool after) {
-        engine_.State().bAfter = after;
-        EngineForEvent().ApplyPrecision(true, false);
-    };
+    const auto engine = [this](CalcOp op, int arg = 0) { ToEngine(CalcEvent::Command(op, arg)); };
     return {
         Separator(),
         Common(IDM_SHOW_TIPS, later),
@@ -41,20 +39,22 @@ std::vector<OptionRow> CCalcExtDlg::MenuRows()
         Separator(),
         // The engine flips the separator itself, with the panels' texts.
         {IDM_COMMA, IDS_COMMA, nullptr, &settings_.engine.bCommaPoint, false, now,
-         [this] { engine_.ToggleComma(); }},
+         [engine] { engine(CalcOp::ToggleComma); }},
         // The precision model writes its numbers into these two texts.
-        {IDM_AFTER_POINT, IDS_AFTER_POINT, nullptr, nullptr, false, now, [precision] { precision(true); }},
-        {IDM_COMMON_SCALE, IDS_COMMON_SCALE, nullptr, nullptr, false, now, [precision] { precision(false); }},
+        {IDM_AFTER_POINT, IDS_AFTER_POINT, nullptr, nullptr, false, now,
+         [engine] { engine(CalcOp::PrecisionModel, 1); }},
+        {IDM_COMMON_SCALE, IDS_COMMON_SCALE, nullptr, nullptr, false, now,
+         [engine] { engine(CalcOp::PrecisionModel, 0); }},
         {IDM_PRECISION_CONTROL, IDS_PRECISION_CONTROL, &settings_.bShowPrecision, &settings_.bShowPrecision,
          false, now,
-         [this] {
+         [this, engine] {
              ApplyPrecisionControl();
-             EngineForEvent().RefreshDisplay(true);
+             engine(CalcOp::Refresh);
          }},
         Separator(),
         {IDM_PASTE_COPY, IDS_PASTE_COPY, nullptr, nullptr, false, never, [this] { Paste(true); }},
         {IDM_PASTE, IDS_PASTE, nullptr, nullptr, false, never, [this] { Paste(false); }},
-        {IDM_COPY, IDS_COPY, nullptr, nullptr, false, never, [this] { engine_.CopyValue(); }},
+        {IDM_COPY, IDS_COPY, nullptr, nullptr, false, never, [engine] { engine(CalcOp::Copy); }},
     };
 }
 

@@ -122,7 +122,7 @@ void CCalcDlg::SetDefaultColors()
 
 void CCalcDlg::ToggleInMemory()
 {
-    EngineForEvent().ToggleInMemory();
+    ToEngine(CalcEvent::Command(CalcOp::ToggleInMemory));
 }
 
 void CCalcDlg::ShowExtendedView(bool) {}
@@ -150,19 +150,8 @@ bool CCalcDlg::OnInitDialog()
                 key->SetUseParentFont(false);
     }
     ready_ = true;
-    EngineForEvent().RefreshDisplay(true);
+    ToEngine(CalcEvent::Command(CalcOp::Refresh));
     return false;  // the window takes the focus itself once it is shown
-}
-
-bool CCalcDlg::OnKeyClicked(int id)
-{
-    if (id == IDC_KEY_TIPS) {
-        settings_.bShowTips = IsDlgButtonChecked(Handle(), IDC_KEY_TIPS) == BST_CHECKED ? 1 : 0;
-        ApplyTips();
-    } else {
-        EngineForEvent().OnButton(id);
-    }
-    return true;
 }
 
 bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -170,22 +159,6 @@ bool CCalcDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     if (message == WM_ACTIVATEAPP && wParam)
         SetNumLock();
     return CKeypadDlg::OnMessage(message, wParam, lParam, result);
-}
-
-bool CCalcDlg::OnKey(UINT message, int key)
-{
-    // F6 moves to the tape and back, as it moves between the panes of a window.
-    if (message == WM_KEYDOWN && key == VK_F6 && tape_.Visible()) {
-        SetActiveWindow(tape_.Handle());
-        return true;
-    }
-    const Modifiers mods = HeldModifiers();
-    CalcEngineExt& engine = EngineForEvent();
-    switch (message) {
-    case WM_KEYDOWN: return engine.OnKeyPress(key, mods);
-    case WM_KEYUP: return engine.OnKeyRelease(key, mods);
-    default: return engine.OnCharKey(key & 0xFF, mods);
-    }
 }
 
 void CCalcDlg::SetNumLock()

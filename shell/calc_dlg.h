@@ -1,7 +1,6 @@
 #pragma once
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,9 @@
 #include "tape_window.h"
 
 // The calculator window, basic view: it owns the engine and the stored options, shows what
-// the engine pushes, does what it commands, and hands every key, character and click to the
-// engine. CCalcExtDlg adds the extended view, the precision control, the system menu and the
-// settings store; only it is ever created.
+// the engine pushes, does what it commands, and hands every key, character, click and command
+// to the engine through one door (calc_dlg_engine.cpp). CCalcExtDlg adds the extended view,
+// the precision control, the system menu and the settings store; only it is ever created.
 class CCalcDlg : public CKeypadDlg, public ICalcDisplay, public ICalcWindow {
 public:
     CCalcDlg(int templateId, Edition edition);
@@ -29,7 +28,6 @@ public:
 
     // ICalcDisplay.
     void PushState(const CalcState& state) override;
-    void RepaintControl(int id) override;
     void EnableKey(int id, bool enabled) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
@@ -37,7 +35,7 @@ public:
 
     // ICalcWindow.
     void TogglePrecisionControl() override;
-    void EndWindow(int result) override { End(result); }
+    void SaveAndClose() override { CKeypadDlg::SaveAndClose(); }
     void SaveSettings() override {}
 
 protected:
@@ -63,9 +61,9 @@ protected:
     bool Pushing() const { return pushing_; }
     // What the selectors show now: the user may have clicked one since the engine last pushed.
     ControlSelections ReadSelections();
-    // The engine, handed the selections for one event. Everything the window passes on goes
-    // through here, once per event.
-    CalcEngineExt& EngineForEvent();
+    // The door to the engine: everything the window passes on goes through here. False when
+    // the engine left the event to the window; the selections were then not read.
+    bool ToEngine(const CalcEvent& event);
     // Pastes the clipboard, and copies the result after it when asked. A paste types up to
     // thousands of characters; the window shows only the state after the last one.
     void Paste(bool copyAfter);
@@ -106,7 +104,6 @@ private:
     bool deferring_ = false;
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
-    std::set<int> deferredRepaints_;
     COLORREF tapeText_ = 0;
     COLORREF tapeBack_ = 0xFFFFFF;
 };

@@ -57,11 +57,11 @@ bool CCalcExtDlg::OnInitDialog()
 
     // The template is the full width: the engine has it folded when the basic view was stored.
     if (!settings_.bExtendedView)
-        EngineForEvent().SwitchView(false);
+        ToEngine(CalcEvent::Command(CalcOp::ShowView, 0));
     if (!placed)
         CenterOnWorkArea();
     ApplyPrecisionControl();
-    EngineForEvent().ApplyPrecision(true, true);
+    ToEngine(CalcEvent::Command(CalcOp::SetUpPrecision));
     return false;  // the window has taken the focus itself
 }
 
@@ -90,7 +90,7 @@ void CCalcExtDlg::CenterOnWorkArea()
 bool CCalcExtDlg::OnAccelerator(int id)
 {
     switch (id) {
-    case IDC_CMD_COPY: engine_.CopyValue(); return true;
+    case IDC_CMD_COPY: ToEngine(CalcEvent::Command(CalcOp::Copy)); return true;
     case IDC_CMD_PASTE: Paste(false); return true;
     case IDC_CMD_PASTE_COPY: Paste(true); return true;
     default: return false;
@@ -106,6 +106,6 @@ bool CCalcExtDlg::OnControlNotify(int id, int code)
     // The spin control writes its number into the edit box; numbers the engine pushes
     // itself are no edit.
     if (code == EN_CHANGE && ready_ && !Pushing())
-        EngineForEvent().OnPrecisionEdited();
+        ToEngine(CalcEvent::Command(CalcOp::PrecisionEdited));
     return code == EN_CHANGE;
 }

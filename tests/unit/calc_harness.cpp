@@ -44,14 +44,13 @@ void FakeCalcView::ShowExtendedView(bool on)
 Calc::Calc(Edition edition) : engine(view, view, clipboard, options, edition)
 {
     // The window's first refresh and its precision set-up.
-    Event().RefreshDisplay(true);
-    Event().ApplyPrecision(true, true);
+    Command(CalcOp::Refresh);
+    Command(CalcOp::SetUpPrecision);
 }
 
-CalcEngineExt& Calc::Event()
+bool Calc::Send(const CalcEvent& event)
 {
-    engine.TakeSelections(view.ReadSelections());
-    return engine;
+    return engine.Handle(event, [this] { return view.ReadSelections(); });
 }
 
 namespace {

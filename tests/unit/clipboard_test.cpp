@@ -8,7 +8,7 @@ namespace {
 void Paste(Calc& c, const std::string& text)
 {
     c.clipboard.text = text;
-    c.Event().PasteText();
+    c.Command(CalcOp::Paste);
 }
 
 }  // namespace
@@ -17,13 +17,13 @@ TEST(Copy, TakesTheValueTheUserIsLookingAt)
 {
     Calc c;
     c.Keys("2 + 3 =");
-    c.engine.CopyValue();
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.clipboard.text, "5");
     c.Keys("7");
-    c.engine.CopyValue();
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.clipboard.text, "7");
     c.Keys("Delete");
-    c.engine.CopyValue();  // down window 0: the result is what is left
+    c.Command(CalcOp::Copy);  // down window 0: the result is what is left
     EXPECT_EQ(c.clipboard.text, "5");
 }
 
@@ -31,7 +31,7 @@ TEST(Copy, WithBothWindowsZeroLeavesTheClipboardAlone)
 {
     Calc c;
     c.clipboard.text = "keep me";
-    c.engine.CopyValue();
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.clipboard.text, "keep me");
     EXPECT_EQ(c.clipboard.puts, 0);
 }
@@ -41,14 +41,14 @@ TEST(Copy, TakesTheTextAsShownWithCommaOrIntegerGroups)
     Calc c;
     c.options.bCommaPoint = 1;
     c.Keys("1 / 2 =");
-    c.engine.CopyValue();
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.clipboard.text, "0,5");
 
     Calc h;
     h.SelectBase(1);
     h.SetIntegerInput(true);
     h.Keys("#10000");
-    h.engine.CopyValue();
+    h.Command(CalcOp::Copy);
     EXPECT_EQ(h.clipboard.text, "1 0000");
 }
 
@@ -110,8 +110,8 @@ TEST(Paste, AnEmptyOrUnavailableClipboardChangesNothing)
     EXPECT_EQ(c.Up(), "4");
 
     c.clipboard.open = false;
-    c.Event().PasteText();
-    c.engine.CopyValue();
+    c.Command(CalcOp::Paste);
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.Down(), "2");
     EXPECT_EQ(c.clipboard.puts, 0);
 }
@@ -120,7 +120,7 @@ TEST(PasteAndCopy, PutsTheResultOfThePasteOnTheClipboard)
 {
     Calc c;
     c.clipboard.text = "6*7=";
-    c.Event().PasteText();
-    c.engine.CopyValue();
+    c.Command(CalcOp::Paste);
+    c.Command(CalcOp::Copy);
     EXPECT_EQ(c.clipboard.text, "42");
 }

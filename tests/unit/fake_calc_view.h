@@ -6,6 +6,7 @@
 #include "calc_display.h"
 #include "calc_window.h"
 #include "fake_clipboard.h"
+#include "window_results.h"
 
 // A window made of plain fields: what the engine pushed is what the controls show, and a
 // test can move a radio button or tick the check box as a user would. It never calls the
@@ -20,7 +21,6 @@ public:
     }
 
     void PushState(const CalcState& state) override;
-    void RepaintControl(int id) override { repainted.push_back(id); }
     void EnableKey(int id, bool on) override;
     // What the key shows: enabled unless the engine has disabled it.
     bool IsKeyEnabled(int id) const;
@@ -28,15 +28,17 @@ public:
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
     void CheckPrecisionMode(bool after) override { menuAfterChecked = after; }
 
-    void SaveSettings() override { ++saves; }
-    void EndWindow(int result) override { endResult = result; }
+    void SaveAndClose() override
+    {
+        ++saves;
+        endResult = kEndClosed;
+    }
     void ShowExtendedView(bool on) override;
     void TogglePrecisionControl() override { showPrecision = !showPrecision; }
 
     CalcState shown;  // the texts as the panels show them
     ControlSelections controls;
     std::map<int, bool> enabled;
-    std::vector<int> repainted;
     bool extended = true;
     bool showPrecision = false;
     int rangeLow = -1;

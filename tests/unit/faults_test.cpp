@@ -38,6 +38,34 @@ TEST(Faults, PrecisionOutOfRangeNeverReachesAFormat)
     EXPECT_EQ(styled.S().strResultFormat, "%.16g");
 }
 
+TEST(Faults, AnIntegerTypedAboveTwoToThe53KeepsItsValueThroughARefreshOfItsOwn)
+{
+    // A refresh that no key's preparation preceded read the typed integer back from its
+    // decimal text, which is not exact up there: ...4300 became ...4400.
+    const struct {
+        const char* refresh;
+        void (*run)(Calc&);
+    } kRefreshes[] = {
+        {"M register key", [](Calc& c) { c.Keys("Mem"); }},
+        {"Ctrl+D", [](Calc& c) { c.Press('D', Ctrl()); }},
+        {"In Memory on",
+         [](Calc& c) {
+             c.options.bInMemory = 1;
+             c.Command(CalcOp::ToggleInMemory);
+         }},
+        {"After Point", [](Calc& c) { c.Command(CalcOp::PrecisionModel, 1); }},
+    };
+    for (const auto& r : kRefreshes) {
+        Calc c;
+        c.SelectBase(1);
+        c.SetIntegerInput(true);
+        c.Keys("#1FBAE66881DF4305");
+        ASSERT_EQ(c.Integer(), "1FBA E668 81DF 4300") << r.refresh;
+        r.run(c);
+        EXPECT_EQ(c.Integer(), "1FBA E668 81DF 4300") << r.refresh;
+    }
+}
+
 TEST(Faults, HugeValuesFormatWithoutAFixedBuffer)
 {
     const std::string text = FormatNumber("%.8f", -1.7e308);
@@ -95,7 +123,7 @@ TEST(Faults, PastedBytesAboveAsciiAreIgnoredNotUpperCased)
     Calc c;
     c.clipboard.text = "\xe9\xff"
                        "5\xb5";
-    c.Event().PasteText();
+    c.Command(CalcOp::Paste);
     EXPECT_EQ(c.Down(), "5");
 }
 
@@ -103,7 +131,7 @@ TEST(Faults, AMegabytePasteIsBoundedAndLeavesAUsableCalculator)
 {
     Calc c;
     c.clipboard.text.assign(1 << 20, '7');
-    c.Event().PasteText();
+    c.Command(CalcOp::Paste);
     EXPECT_EQ(c.Down().size(), kMaxPastedChars);
     EXPECT_TRUE(std::isinf(c.S().dCurrent));
 
@@ -111,7 +139,7 @@ TEST(Faults, AMegabytePasteIsBoundedAndLeavesAUsableCalculator)
     for (int i = 0; i < (1 << 19); ++i)
         sums += "1+";
     c.clipboard.text = sums;
-    c.Event().PasteText();
+    c.Command(CalcOp::Paste);
     EXPECT_EQ(c.Up(), "2048");  // the first 4096 characters: 2048 additions of 1
 
     c.Keys("Clear 2 + 3 =");

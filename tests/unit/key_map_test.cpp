@@ -14,7 +14,7 @@ TEST(Characters, TypeACalculation)
     EXPECT_EQ(c.Down(), "1.5");
     c.Type("_");
     EXPECT_EQ(c.Down(), "-1.5");
-    EXPECT_FALSE(c.Event().OnCharKey('?', Modifiers{}));
+    EXPECT_FALSE(c.Char('?'));
 }
 
 TEST(Characters, MinusStartsANegativeNumberOnlyOnABareZero)
@@ -115,8 +115,8 @@ TEST(KeyPress, BackspaceAndCtrlBackspaceByEdition)
     classic.Press('M');
     classic.Press(vk::Back);
     EXPECT_EQ(classic.Down(), "1");
-    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Ctrl()));
-    EXPECT_FALSE(classic.Event().OnKeyPress(vk::Back, Shift()));
+    EXPECT_FALSE(classic.Press(vk::Back, Ctrl()));
+    EXPECT_FALSE(classic.Press(vk::Back, Shift()));
     EXPECT_EQ(classic.S().dMemory, 12.0);
 
     Calc styled(Edition::Styled);

@@ -151,11 +151,11 @@ TEST(InMemory, SwitchingTheModeOnSeedsAnEmptyMemory)
     Calc c;
     c.Keys("6");
     c.options.bInMemory = 1;
-    c.Event().ToggleInMemory();
+    c.Command(CalcOp::ToggleInMemory);
     EXPECT_EQ(c.S().dMemory, 6.0);
     EXPECT_EQ(c.Other(), "6");
     c.Keys("9");
-    c.Event().ToggleInMemory();
+    c.Command(CalcOp::ToggleInMemory);
     EXPECT_EQ(c.S().dMemory, 6.0);  // only an empty memory is seeded
 }
 

@@ -7,14 +7,13 @@ namespace {
 
 void SetAfterPoint(Calc& c, bool after)
 {
-    c.engine.State().bAfter = after;
-    c.Event().ApplyPrecision(true, false);
+    c.Command(CalcOp::PrecisionModel, after ? 1 : 0);
 }
 
 void EditPrecision(Calc& c, int value)
 {
     c.view.controls.nPrecisionEdit = value;
-    c.Event().OnPrecisionEdited();
+    c.Command(CalcOp::PrecisionEdited);
 }
 
 }  // namespace
@@ -84,14 +83,14 @@ TEST(Comma, TogglingRewritesTheShownNumbers)
 {
     Calc c;
     c.Keys("1 / 2 = MS 1.5");
-    c.engine.ToggleComma();
+    c.Command(CalcOp::ToggleComma);
     EXPECT_EQ(c.options.bCommaPoint, 1);
     EXPECT_EQ(c.Up(), "0,5");
     EXPECT_EQ(c.Down(), "1,5");
     EXPECT_EQ(c.Other(), "0,5");
     c.Keys("+");
     EXPECT_EQ(c.Up(), "1,5");
-    c.engine.ToggleComma();
+    c.Command(CalcOp::ToggleComma);
     EXPECT_EQ(c.options.bCommaPoint, 0);
     EXPECT_EQ(c.Up(), "1.5");
 }

@@ -92,7 +92,7 @@ TEST_F(TapeRecordingOptions, TheIntegerBaseDoesNotChangeTheLines)
 TEST_F(TapeRecordingOptions, APasteRecordsTheOperationsItPerforms)
 {
     c.clipboard.text = "12+5=";
-    c.Event().PasteText();
+    c.Command(CalcOp::Paste);
     EXPECT_EQ(tape.lines, "Del | 12 + 5 = 17");
 }
 

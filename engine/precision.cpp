@@ -3,15 +3,6 @@
 #include "number_text.h"
 #include "state_rules.h"
 
-void CalcEngineExt::BuildFormats()
-{
-    CalcState& s = state_;
-    s.nScale = ClampScale(s.nScale, edition_);
-    s.nAfter = ClampAfter(s.nAfter);
-    s.strCurrentFormat = PrecisionFormat(s.bAfter, s.nScale, s.nAfter);
-    s.strResultFormat = s.strCurrentFormat;
-}
-
 void CalcEngineExt::ApplyPrecision(bool setRange, bool setMenuTexts)
 {
     CalcState& s = state_;
@@ -50,5 +41,5 @@ void CalcEngineExt::ToggleComma()
     ReplaceChar(s.strResult, from, to);
     ReplaceChar(s.strCurrent, from, to);
     ReplaceChar(s.strOther, from, to);
-    PushAndRepaint({IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_OTHER});
+    Push();
 }

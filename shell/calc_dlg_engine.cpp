@@ -1,5 +1,6 @@
-// What the engine sees of the window: the selections read back before every event, and the
-// texts, selections and key states it pushes after one.
+// The window's traffic with its engine, all of it: every click, key and command goes through
+// one door with the selections read once for an event the engine takes, and the texts,
+// selections and key states the engine pushes back are shown here.
 #include "calc_dlg.h"
 
 #include <commctrl.h>
@@ -127,10 +128,34 @@ ControlSelections CCalcDlg::ReadSelections()
     return read;
 }
 
-CalcEngineExt& CCalcDlg::EngineForEvent()
+bool CCalcDlg::ToEngine(const CalcEvent& event)
 {
-    engine_.TakeSelections(ReadSelections());
-    return engine_;
+    return engine_.Handle(event, [this] { return ReadSelections(); });
+}
+
+bool CCalcDlg::OnKeyClicked(int id)
+{
+    if (id == IDC_KEY_TIPS) {
+        settings_.bShowTips = IsDlgButtonChecked(Handle(), IDC_KEY_TIPS) == BST_CHECKED ? 1 : 0;
+        ApplyTips();
+    } else {
+        ToEngine(CalcEvent::Click(id));
+    }
+    return true;
+}
+
+bool CCalcDlg::OnKey(UINT message, int key)
+{
+    // F6 moves to the tape and back, as it moves between the panes of a window.
+    if (message == WM_KEYDOWN && key == VK_F6 && tape_.Visible()) {
+        SetActiveWindow(tape_.Handle());
+        return true;
+    }
+    switch (message) {
+    case WM_KEYDOWN: return ToEngine(CalcEvent::KeyDown(key, HeldModifiers()));
+    case WM_KEYUP: return ToEngine(CalcEvent::KeyUp(key, HeldModifiers()));
+    default: return ToEngine(CalcEvent::Char(key & 0xFF));
+    }
 }
 
 void CCalcDlg::PushState(const CalcState& state)
@@ -168,38 +193,18 @@ void CCalcDlg::PushState(const CalcState& state)
 
 void CCalcDlg::Paste(bool copyAfter)
 {
-    // Each typed character refreshes every panel, repaints them and re-enables the keys its value allows;
+    // Each typed character refreshes every panel and re-enables the keys its value allows;
     // under a slow window system thousands of them took seconds, so only the last state is
-    // shown. The selections are read before, as the controls show them.
-    CalcEngineExt& engine = EngineForEvent();
+    // shown.
     deferring_ = true;
-    engine.PasteText();
+    ToEngine(CalcEvent::Command(CalcOp::Paste));
     deferring_ = false;
     if (const std::optional<CalcState> last = std::exchange(deferredState_, std::nullopt))
         PushState(*last);
     for (const auto& [id, enabled] : std::exchange(deferredEnables_, {}))
         EnableKey(id, enabled);
-    for (int id : std::exchange(deferredRepaints_, {}))
-        RepaintControl(id);
     if (copyAfter)
-        engine_.CopyValue();
-}
-
-void CCalcDlg::RepaintControl(int id)
-{
-    // The painted keys and panels repaint themselves when what they show changes (their
-    // text, check state, colours or enabled state), and so do the system's buttons; asked
-    // again after every key they would repaint for nothing. Each repaint request is a round
-    // trip to the window system: a paste of thousands of characters made as many and took
-    // seconds.
-    if (Panel(id) != nullptr || IsKey(id))
-        return;
-    if (deferring_) {
-        deferredRepaints_.insert(id);
-        return;
-    }
-    if (HWND control = Item(id))
-        InvalidateRect(control, nullptr, FALSE);
+        ToEngine(CalcEvent::Command(CalcOp::Copy));
 }
 
 void CCalcDlg::EnableKey(int id, bool enabled)

@@ -1,9 +1,19 @@
-// Scientific functions, the constants and the angle unit.
+// What an operation key computes: the arithmetic of the basic view, the scientific functions
+// of the extended one, the constants and the angle unit.
 #include <cmath>
 
 #include "calc_engine_ext.h"
 
 namespace {
+
+// The double nearest to 1/100. Products that involve it are evaluated with a 64-bit
+// mantissa and rounded once when stored, as the rest of the arithmetic is.
+constexpr double kPercent = 0.01;
+
+double Extended(long double value)
+{
+    return static_cast<double>(value);
+}
 
 constexpr double kDegreeFactor = 0.011111111111111112;  // the double nearest to 1/90
 constexpr double kEpsilon = 2.220446049250313e-16;      // 2^-52
@@ -19,6 +29,38 @@ bool IsInverseTrigonometric(int type)
 }
 
 }  // namespace
+
+void CalcEngine::Compute(int type, int id)
+{
+    CalcState& s = state_;
+    if (type <= IDC_KEY_EQUALS)
+        s.dX = s.dCurrent;
+
+    if (id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS)) {
+        if (type == IDC_KEY_MULTIPLY) {
+            s.dX = Extended(static_cast<long double>(s.dCurrent) * kPercent);
+        } else {
+            s.dX = Extended(static_cast<long double>(s.dCurrent) * s.dUp * kPercent);
+            if (type == CALC_OP_NONE || type == CALC_OP_CONTINUE || type == IDC_KEY_PERCENT)
+                s.dUp = s.dX;
+        }
+    }
+
+    double first = s.dUp;
+    double second = s.dX;
+    InMemoryOperands(id, first, second);
+    const long double a = first;
+    switch (type) {
+    case CALC_OP_NONE: s.dUp = s.dX; break;
+    case IDC_KEY_DIVIDE: s.dUp = Extended(a / second); break;
+    case IDC_KEY_MULTIPLY: s.dUp = Extended(a * second); break;
+    case IDC_KEY_SUBTRACT: s.dUp = Extended(a - second); break;
+    case IDC_KEY_ADD: s.dUp = Extended(a + second); break;
+    case IDC_KEY_SQRT: s.dUp = std::sqrt(s.dX); break;
+    case IDC_KEY_RECIPROCAL: s.dUp = Extended(1.0L / s.dX); break;
+    default: break;  // continue the chain, percent alone, "=" with nothing to repeat
+    }
+}
 
 void CalcEngineExt::Compute(int type, int id)
 {
