@@ -20,8 +20,8 @@ const char* LoanWindowTitle(Edition edition)
     return edition == Edition::Styled ? "Loan Calculator Styled" : "Loan Calculator Classic";
 }
 
-CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry)
-    : CKeypadDlg(templateId, edition, IDA_LOAN), registry_(registry), entry_(*this, clipboard_),
+CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry, HelpEntry help)
+    : CKeypadDlg(templateId, edition, IDA_LOAN, help), registry_(registry), entry_(*this, clipboard_),
       keys_(entry_, settings_, [this] { ReadBackField(); })
 {
     BindOptions(settings_, settings_.bExitByEscape, settings_.bClearByEscape);

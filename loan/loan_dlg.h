@@ -8,7 +8,7 @@
 // twelve keys, and its own options in its system menu, saved after every command.
 class CLoanDlg : public CKeypadDlg, public ILoanView {
 public:
-    CLoanDlg(int templateId, Edition edition, IRegistry& registry);
+    CLoanDlg(int templateId, Edition edition, IRegistry& registry, HelpEntry help);
 
     // Brings an already open loan window forward (result 0) or runs this one with `owner`
     // disabled meanwhile (kEndClosed, or kEndRecreate to be created again from the other

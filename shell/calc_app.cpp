@@ -1,5 +1,6 @@
 #include "calc_app.h"
 
+#include "about_window.h"
 #include "calc_ext_dlg.h"
 #include "loan_dlg.h"
 #include "resource_ids.h"
@@ -17,6 +18,11 @@ template <typename Run> void RunRecreating(bool big, int normalTemplate, int big
 
 }  // namespace
 
+void ShowProgramHelp(HWND owner)
+{
+    ShowAboutWindow(owner, kMakerMailLink, kMakerWebAddress);
+}
+
 void CCalcApp::RunCalculator()
 {
     RunRecreating(ReadBigFontFlag(registry_, CalcSettingsKey(edition_)) != 0, IDD_CALC, IDD_CALC_BIG,
@@ -30,7 +36,7 @@ void CCalcApp::RunLoanCalculator(Edition edition, IRegistry& registry, HWND owne
 {
     RunRecreating(ReadBigFontFlag(registry, LoanSettingsKey(edition)) != 0, IDD_LOAN, IDD_LOAN_BIG,
                   [&](int templateId) {
-                      CLoanDlg window(templateId, edition, registry);
+                      CLoanDlg window(templateId, edition, registry, ShowProgramHelp);
                       return window.DoModal(owner);
                   });
 }

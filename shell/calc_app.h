@@ -4,6 +4,10 @@
 #include "edition.h"
 #include "registry_port.h"
 
+// The program's help, the About window over `owner`: what F1, WM_HELP and "Quick Help..." open
+// in every window that has them.
+void ShowProgramHelp(HWND owner);
+
 // The program: it runs the calculator window until it ends for good. There is no message
 // loop of its own; the windows' modal loops pump every message.
 class CCalcApp {

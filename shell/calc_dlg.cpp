@@ -2,6 +2,7 @@
 // messages that are not keys.
 #include "calc_dlg.h"
 
+#include "calc_app.h"
 #include "command_ids.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
@@ -71,16 +72,16 @@ const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL
 }  // namespace
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
-    : CKeypadDlg(templateId, edition, IDA_CALC), engine_(*this, *this, clipboard_, settings_.engine, edition),
-      tape_(settings_.tape, clipboard_,
-            {[this] {
-                 settings_.bShowTape = 0;
-                 UpdateChecks();
-             },
-             [this] {
-                 SetActiveWindow(Handle());
-                 SetFocus(Handle());
-             }})
+    : CKeypadDlg(templateId, edition, IDA_CALC, ShowProgramHelp),
+      engine_(*this, *this, clipboard_, settings_.engine, edition), tape_(settings_.tape, clipboard_,
+                                                                          {[this] {
+                                                                               settings_.bShowTape = 0;
+                                                                               UpdateChecks();
+                                                                           },
+                                                                           [this] {
+                                                                               SetActiveWindow(Handle());
+                                                                               SetFocus(Handle());
+                                                                           }})
 {
     BindOptions(settings_, settings_.engine.bExitByEscape, settings_.engine.bClearByEscape);
     engine_.SetTape(&settings_.tape);

@@ -2,14 +2,12 @@
 // remembered position and the end of the session.
 #include "keypad_dialog.h"
 
-#include "about_window.h"
 #include "command_ids.h"
-#include "maker_links.h"
 #include "resource_ids.h"
 #include "window_helpers.h"
 
-CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators)
-    : Dialog(templateId), edition_(edition)
+CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators, HelpEntry help)
+    : Dialog(templateId), edition_(edition), help_(help)
 {
     accelerators_ = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(accelerators));
     icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_TALLYRA));
@@ -217,7 +215,8 @@ Modifiers CKeypadDlg::HeldModifiers()
 
 void CKeypadDlg::ShowHelp()
 {
-    ShowAboutWindow(Handle(), kMakerMailLink, kMakerWebAddress);
+    if (help_ != nullptr)
+        help_(Handle());
 }
 
 void CKeypadDlg::ApplyTips()

@@ -35,6 +35,10 @@ struct OptionRow {
     std::function<void()> apply;
 };
 
+// Opens the program's help over `owner`: the keypad windows are handed it, so that their base
+// knows nothing of the About window.
+using HelpEntry = void (*)(HWND owner);
+
 // What a window did with a system command.
 enum class OptionRun {
     Done,     // the command was one of the window's items and has run
@@ -50,7 +54,7 @@ enum class OptionRun {
 // and the system menu walked from a table of options.
 class CKeypadDlg : public Dialog {
 public:
-    CKeypadDlg(int templateId, Edition edition, int accelerators);
+    CKeypadDlg(int templateId, Edition edition, int accelerators, HelpEntry help);
     ~CKeypadDlg() override;
 
     // Writes every stored setting of the window.
@@ -140,6 +144,7 @@ private:
     uint8_t* clearByEscape_ = nullptr;
     std::vector<OptionRow> rows_;
     PaintedControls controls_;
+    HelpEntry help_;
     HACCEL accelerators_ = nullptr;
     HICON icon_ = nullptr;
     HFONT boldFont_ = nullptr;
