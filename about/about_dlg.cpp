@@ -96,16 +96,6 @@ bool CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
             SendDlgItemMessageA(Handle(), IDC_ABOUT_HELP, EM_SCROLLCARET, 0, 0);
         }
         return false;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-        // A read-only edit asks as a static and would come out grey; this one is to look
-        // like an ordinary white edit box.
-        if (reinterpret_cast<HWND>(lParam) != Item(IDC_ABOUT_HELP))
-            return false;
-        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        return true;
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         CLinkButton* link = item->CtlID == IDC_ABOUT_VISIT_SITE     ? &visitSite_
@@ -117,9 +107,25 @@ bool CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         result = TRUE;
         return true;
     }
-    case WM_CLOSE: End(IDCANCEL); return true;
     default: return false;
     }
+}
+
+bool CAboutDlg::OnClose()
+{
+    End(IDCANCEL);
+    return true;
+}
+
+HBRUSH CAboutDlg::OnControlColor(HDC dc, HWND control, UINT message)
+{
+    // A read-only edit asks as a static and would come out grey; this one is to look like an
+    // ordinary white edit box.
+    if ((message != WM_CTLCOLORSTATIC && message != WM_CTLCOLOREDIT) || control != Item(IDC_ABOUT_HELP))
+        return nullptr;
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return GetSysColorBrush(COLOR_WINDOW);
 }
 
 bool CAboutDlg::PreTranslateMessage(MSG& msg)

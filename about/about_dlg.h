@@ -15,6 +15,8 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
+    bool OnClose() override;
     bool PreTranslateMessage(MSG& msg) override;
 
 private:

@@ -6,7 +6,7 @@
 
 #include "color_box_text.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 CChColorExtDlg::CChColorExtDlg(Color initialColor, DWORD flags, int templateId)
     : CChooseColorDlg(initialColor, flags, templateId), chooserColor_(UsableColor(initialColor))

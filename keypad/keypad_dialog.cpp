@@ -3,8 +3,11 @@
 #include "keypad_dialog.h"
 
 #include "command_ids.h"
+#include "fonts.h"
+#include "keyboard.h"
+#include "menu_rows.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators, HelpEntry help)
     : Dialog(templateId), edition_(edition), help_(help)
@@ -110,11 +113,6 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         result = TRUE;
         return true;
     }
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-        return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message, result);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         // Ignored: the dialog manager would hand the focus to the first control, and every
@@ -128,7 +126,6 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             options_->nPosY = rect.top;
         }
         return false;
-    case WM_NOTIFY: return tooltips_.OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_HELP:
         ShowHelp();
         result = TRUE;
@@ -160,31 +157,31 @@ CKeypadDlg::Backdrop CKeypadDlg::BackdropOf(int id, UINT message) const
     return message == WM_CTLCOLORSTATIC ? Backdrop::Clear : Backdrop::System;
 }
 
-bool CKeypadDlg::OnControlColor(HDC dc, HWND control, UINT message, LRESULT& result)
+bool CKeypadDlg::OnNotify(const NMHDR& header, LRESULT& /*result*/)
 {
+    return tooltips_.OnNotify(&header);
+}
+
+HBRUSH CKeypadDlg::OnControlColor(HDC dc, HWND control, UINT message)
+{
+    if (message == WM_CTLCOLORLISTBOX)
+        return nullptr;
     const Backdrop backdrop = BackdropOf(control == Handle() ? 0 : GetDlgCtrlID(control), message);
     if (backdrop == Backdrop::EditBox) {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        return true;
+        return GetSysColorBrush(COLOR_WINDOW);
     }
     if (backgroundBrush_ == nullptr)
-        return false;
+        return nullptr;
     switch (backdrop) {
     case Backdrop::System:
-    case Backdrop::EditBox: return false;
-    case Backdrop::Window: result = reinterpret_cast<LRESULT>(backgroundBrush_); return true;
-    case Backdrop::OnWindow:
-        SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(backgroundBrush_);
-        return true;
-    case Backdrop::Clear:
-        SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        return true;
+    case Backdrop::EditBox: return nullptr;
+    case Backdrop::Window: return backgroundBrush_;
+    case Backdrop::OnWindow: SetBkMode(dc, TRANSPARENT); return backgroundBrush_;
+    case Backdrop::Clear: SetBkMode(dc, TRANSPARENT); return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
-    return false;
+    return nullptr;
 }
 
 void CKeypadDlg::SetBackground(Color color)
@@ -202,15 +199,6 @@ CCalcButton* CKeypadDlg::Key(int id) const
 CCalcPanel* CKeypadDlg::Panel(int id) const
 {
     return controls_.Panel(Item(id));
-}
-
-Modifiers CKeypadDlg::HeldModifiers()
-{
-    // One read of the keyboard instead of one per key: each is a round trip under Wine.
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    return Modifiers{(keys[VK_SHIFT] & 0x80) != 0, (keys[VK_CONTROL] & 0x80) != 0,
-                     (keys[VK_MENU] & 0x80) != 0};
 }
 
 void CKeypadDlg::ShowHelp()

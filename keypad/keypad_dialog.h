@@ -7,11 +7,11 @@
 
 #include "dialog.h"
 #include "edition.h"
+#include "keyboard.h"
+#include "menu_rows.h"
 #include "painted_controls.h"
 #include "tooltips.h"
-#include "virtual_keys.h"
 #include "win32_clipboard.h"
-#include "window_helpers.h"
 #include "window_options.h"
 
 // When an option of the system menu reaches the registry.
@@ -22,17 +22,20 @@ enum class SaveRule : uint8_t {
 };
 
 // One item of a window's system menu: an option it flips, a command it runs, or a separator.
-struct OptionRow {
-    UINT command = 0;  // 0: a separator
-    UINT text = 0;     // the string-table id of the item's text
-    // The flag the command flips before `apply` runs; null when the command flips nothing
-    // itself (or lets `apply` do it).
+struct OptionRow : MenuRow {
+    OptionRow() = default;
+    OptionRow(UINT command, UINT text, uint8_t* flips, const uint8_t* checked, bool classicOnly,
+              SaveRule save, std::function<void()> apply)
+        : MenuRow{command, text, std::move(apply), checked}, flips(flips), classicOnly(classicOnly),
+          save(save)
+    {
+    }
+
+    // The flag the command flips before `run` runs; null when the command flips nothing
+    // itself (or lets `run` do it).
     uint8_t* flips = nullptr;
-    // The flag the item's check mark shows; null for an item without one.
-    const uint8_t* checked = nullptr;
     bool classicOnly = false;
     SaveRule save = SaveRule::Never;
-    std::function<void()> apply;
 };
 
 // Opens the program's help over `owner`: the keypad windows are handed it, so that their base
@@ -92,6 +95,8 @@ protected:
     bool OnSysCommand(WPARAM command, LPARAM lParam) override;
     virtual bool OnOtherSysCommand(WPARAM /*command*/, LPARAM /*lParam*/) { return false; }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
     bool PreTranslateMessage(MSG& msg) override;
 
     // Runs the system command when it is an item of the window's menu.
@@ -119,8 +124,6 @@ protected:
     // Redraws the window and every control, after the font of the values or keys changed.
     void RedrawAll();
 
-    // Shift, Ctrl and Alt as they are for the key message being handled.
-    static Modifiers HeldModifiers();
     bool IsClassic() const { return edition_ == Edition::Classic; }
     CCalcButton* Key(int id) const;
     // A key of either kind: painted, or the system's button in the Styled edition.
@@ -134,7 +137,6 @@ protected:
     Tooltips tooltips_;
 
 private:
-    bool OnControlColor(HDC dc, HWND control, UINT message, LRESULT& result);
     bool OnFontRequest(WPARAM selector, LRESULT& result) const;
     void BuildSystemMenu();
     void ApplyEscapeRule(bool exitChanged);

@@ -3,7 +3,6 @@
 #include "command_ids.h"
 #include "keypad_dialog.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
 
 namespace {
 
@@ -52,13 +51,7 @@ OptionRow CKeypadDlg::Common(UINT command, SaveRule save)
     OptionRow row;
     for (const auto& c : kCommon) {
         if (c.command == command) {
-            row.command = c.command;
-            row.text = c.text;
-            row.flips = c.flag;
-            row.checked = c.flag;
-            row.classicOnly = c.classicOnly;
-            row.save = save;
-            row.apply = c.apply;
+            row = OptionRow(c.command, c.text, c.flag, c.flag, c.classicOnly, save, c.apply);
         }
     }
     return row;
@@ -79,38 +72,37 @@ void CKeypadDlg::BuildSystemMenu()
     if (GetSystemMenu(Handle(), FALSE) == nullptr)
         return;
     RemoveSizeItems(Handle());
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
     for (const OptionRow& row : rows_) {
         if (!row.classicOnly || IsClassic())
-            AppendSystemMenuItem(Handle(), row.command, row.text);
+            InsertMenuRow(menu, -1, row);
     }
-    UpdateChecks();
 }
 
 void CKeypadDlg::UpdateChecks()
 {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
     for (const OptionRow& row : rows_) {
-        if (row.checked != nullptr && (!row.classicOnly || IsClassic()))
-            SetSystemMenuCheck(Handle(), *row.checked, row.command);
+        if (!row.classicOnly || IsClassic())
+            CheckMenuRow(menu, row);
     }
 }
 
 OptionRun CKeypadDlg::RunOption(UINT command)
 {
-    for (const OptionRow& row : rows_) {
-        if (row.command != command || command == 0)
-            continue;
-        if (row.classicOnly && !IsClassic())
-            return OptionRun::Refused;
-        if (row.flips != nullptr)
-            Flip(*row.flips);
-        if (row.apply)
-            row.apply();
-        UpdateChecks();
-        if (row.save == SaveRule::AtOnce)
-            SaveSettings();
-        return OptionRun::Done;
-    }
-    return OptionRun::Unknown;
+    const OptionRow* row = FindMenuRow(rows_, command);
+    if (row == nullptr)
+        return OptionRun::Unknown;
+    if (row->classicOnly && !IsClassic())
+        return OptionRun::Refused;
+    if (row->flips != nullptr)
+        Flip(*row->flips);
+    if (row->run)
+        row->run();
+    UpdateChecks();
+    if (row->save == SaveRule::AtOnce)
+        SaveSettings();
+    return OptionRun::Done;
 }
 
 bool CKeypadDlg::OnSysCommand(WPARAM wParam, LPARAM lParam)

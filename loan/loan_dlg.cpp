@@ -2,9 +2,10 @@
 #include "loan_dlg.h"
 
 #include "command_ids.h"
+#include "keyboard.h"
 #include "resource_ids.h"
 #include "schedule_dlg.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 namespace {
 

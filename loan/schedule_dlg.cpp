@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "fonts.h"
+#include "keyboard.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 namespace {
 
@@ -48,10 +50,12 @@ bool CScheduleDlg::OnInitDialog()
     // Each column as wide as its widest text: the totals row holds the largest amounts, the
     // first balance the largest balance.
     const int rows = static_cast<int>(schedule_.rows.size());
+    const HFONT listFont = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+    TextMeasure measure;
     for (int column = 0; column < kColumns; ++column) {
-        int width = TextWidth(list, kHeadings[column]);
+        int width = measure.Width(listFont, kHeadings[column]);
         for (int row : {0, rows - 1, rows})
-            width = std::max(width, TextWidth(list, Cell(row, column)));
+            width = std::max(width, measure.Width(listFont, Cell(row, column)));
         LVCOLUMNA c = {};
         c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         c.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
@@ -66,19 +70,8 @@ bool CScheduleDlg::OnInitDialog()
     SetDlgItemTextA(Handle(), IDC_SCHEDULE_TOTALS, totals.c_str());
 
     // Over the loan window, as the About window opens over it.
-    if (const HWND owner = GetWindow(Handle(), GW_OWNER)) {
-        const RECT loan = ScreenRect(owner);
-        const RECT self = ScreenRect(Handle());
-        int x = loan.left + ((loan.right - loan.left) - (self.right - self.left)) / 2;
-        int y = loan.top + ((loan.bottom - loan.top) - (self.bottom - self.top)) / 2;
-        RECT work = {};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        x = std::max(static_cast<int>(work.left),
-                     std::min(x, static_cast<int>(work.right - (self.right - self.left))));
-        y = std::max(static_cast<int>(work.top),
-                     std::min(y, static_cast<int>(work.bottom - (self.bottom - self.top))));
-        SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (const HWND owner = GetWindow(Handle(), GW_OWNER))
+        CenterOver(Handle(), ScreenRect(owner));
     SetFocus(list);
     if (rows > 0) {
         ListView_SetItemState(list, 0, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -110,19 +103,6 @@ std::string CScheduleDlg::Cell(int row, int column) const
     }
 }
 
-int CScheduleDlg::TextWidth(HWND control, const std::string& text) const
-{
-    HDC dc = GetDC(control);
-    if (dc == nullptr)
-        return 0;
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
-
 void CScheduleDlg::Copy()
 {
     clipboard_.PutText(ScheduleText(schedule_, look_.separator));
@@ -152,52 +132,34 @@ bool CScheduleDlg::OnSysCommand(WPARAM command, LPARAM /*lParam*/)
     return false;
 }
 
-bool CScheduleDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+HBRUSH CScheduleDlg::OnControlColor(HDC dc, HWND /*control*/, UINT message)
 {
-    switch (message) {
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC:
-        SetBkColor(reinterpret_cast<HDC>(wParam), look_.window);
-        SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-        result = reinterpret_cast<LRESULT>(background_);
-        return true;
-    case WM_NOTIFY: {
-        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->idFrom != IDC_SCHEDULE_LIST)
-            return false;
-        if (header->code == LVN_GETDISPINFOA) {
-            auto* info = reinterpret_cast<NMLVDISPINFOA*>(lParam);
-            if ((info->item.mask & LVIF_TEXT) != 0 && info->item.pszText != nullptr &&
-                info->item.cchTextMax > 0) {
-                cell_ = Cell(info->item.iItem, info->item.iSubItem);
-                lstrcpynA(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
-            }
-            result = 0;
-            return true;
-        }
-        if (header->code == LVN_GETDISPINFOW) {
-            auto* info = reinterpret_cast<NMLVDISPINFOW*>(lParam);
-            if ((info->item.mask & LVIF_TEXT) != 0 && info->item.pszText != nullptr &&
-                info->item.cchTextMax > 0) {
-                cell_ = Cell(info->item.iItem, info->item.iSubItem);
-                MultiByteToWideChar(CP_ACP, 0, cell_.c_str(), -1, info->item.pszText, info->item.cchTextMax);
-                info->item.pszText[info->item.cchTextMax - 1] = L'\0';
-            }
-            result = 0;
-            return true;
-        }
+    if (message != WM_CTLCOLORDLG && message != WM_CTLCOLORSTATIC)
+        return nullptr;
+    SetBkColor(dc, look_.window);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return background_;
+}
+
+bool CScheduleDlg::OnListCell(int id, int row, int column, std::string& text)
+{
+    if (id != IDC_SCHEDULE_LIST)
         return false;
-    }
-    case WM_CLOSE: End(kEndClosed); return true;
-    default: return false;
-    }
+    text = Cell(row, column);
+    return true;
+}
+
+bool CScheduleDlg::OnClose()
+{
+    End(kEndClosed);
+    return true;
 }
 
 bool CScheduleDlg::PreTranslateMessage(MSG& msg)
 {
     if (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))
         return false;
-    if (msg.message == WM_KEYDOWN && msg.wParam == 'C' && CtrlHeld()) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == 'C' && HeldModifiers().ctrl) {
         Copy();
         return true;
     }

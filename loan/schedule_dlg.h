@@ -33,17 +33,17 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnSysCommand(WPARAM command, LPARAM lParam) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
+    bool OnListCell(int id, int row, int column, std::string& text) override;
+    bool OnClose() override;
     bool PreTranslateMessage(MSG& msg) override;
 
 private:
     // The text of a cell: row `row` of the months, or the totals row after them.
     std::string Cell(int row, int column) const;
-    int TextWidth(HWND control, const std::string& text) const;
 
     PaymentSchedule schedule_;
     ScheduleLook look_;
     IClipboard& clipboard_;
     HBRUSH background_ = nullptr;
-    mutable std::string cell_;  // the text handed to the list for the cell it asked for
 };

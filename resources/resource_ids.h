@@ -66,6 +66,10 @@
 #define IDC_LOAN_RESULT 2343
 #define IDC_LOAN_COMPUTE 2224
 
+// The tape, shown beside the calculator, and its list.
+#define IDD_TAPE 574
+#define IDC_TAPE_LIST 2380
+
 // The payment schedule's controls.
 #define IDC_SCHEDULE_LIST 2360
 #define IDC_SCHEDULE_NOTE 2361

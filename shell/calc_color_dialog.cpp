@@ -7,7 +7,7 @@
 #include "color_ext_dialog.h"
 #include "color_snapshot.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 namespace {
 

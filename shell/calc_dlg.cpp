@@ -5,7 +5,7 @@
 #include "calc_app.h"
 #include "command_ids.h"
 #include "resource_ids.h"
-#include "window_helpers.h"
+#include "resource_text.h"
 
 namespace {
 

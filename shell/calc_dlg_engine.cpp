@@ -13,6 +13,7 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "resource_text.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 
 #include "command_ids.h"
 #include "resource_ids.h"
+#include "resource_text.h"
 #include "settings_store.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 SharedSettings& ProcessSettings()
 {
@@ -59,7 +60,7 @@ bool CCalcExtDlg::OnInitDialog()
     if (!settings_.bExtendedView)
         ToEngine(CalcEvent::Command(CalcOp::ShowView, 0));
     if (!placed)
-        CenterOnWorkArea();
+        CenterOver(Handle(), WorkArea());
     ApplyPrecisionControl();
     ToEngine(CalcEvent::Command(CalcOp::SetUpPrecision));
     return false;  // the window has taken the focus itself
@@ -75,16 +76,6 @@ void CCalcExtDlg::OnShown()
 bool CCalcExtDlg::RestorePosition()
 {
     return MoveToStoredPlace(Handle(), settings_.nPosX, settings_.nPosY);
-}
-
-void CCalcExtDlg::CenterOnWorkArea()
-{
-    RECT window, work;
-    GetWindowRect(Handle(), &window);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int x = work.left + (work.right - work.left - (window.right - window.left)) / 2;
-    const int y = work.top + (work.bottom - work.top - (window.bottom - window.top)) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
 }
 
 bool CCalcExtDlg::OnAccelerator(int id)

@@ -39,7 +39,6 @@ private:
     void OnColorsChanged(CChColorExtDlg& dialog);
     // Moves the window to its stored place; false when there is none to take.
     bool RestorePosition();
-    void CenterOnWorkArea();
 
     IRegistry& registry_;
 };

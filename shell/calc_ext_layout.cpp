@@ -2,7 +2,7 @@
 // every control, and the basic view is the same window cut narrower.
 #include "calc_ext_dlg.h"
 #include "command_ids.h"
-#include "window_helpers.h"
+#include "window_place.h"
 
 void CCalcExtDlg::ShowExtendedView(bool on)
 {

@@ -5,14 +5,18 @@
 #include <vector>
 
 #include "clipboard_port.h"
+#include "dialog.h"
+#include "fonts.h"
+#include "menu_rows.h"
 #include "tape_lines.h"
 
 // The tape's window: a resizable window owned by the calculator, with one list of the lines.
 // It follows the lines as they change, and the user scrolls, selects, copies and deletes in
 // it with the mouse or the keyboard (Ctrl+C, Del, Ctrl+A, the context menu with Shift+F10 or
 // the menu key, the system menu). It never takes the calculator's place: Escape and F6 go
-// back to the calculator, Ctrl+H hides the tape as it does in the calculator.
-class CTapeWindow {
+// back to the calculator, Ctrl+H hides the tape as it does in the calculator. Modeless: its
+// messages come through the calculator's loop.
+class CTapeWindow : public Dialog {
 public:
     struct Events {
         std::function<void()> hidden;       // the user closed it (or pressed Ctrl+H in it)
@@ -20,9 +24,7 @@ public:
     };
 
     CTapeWindow(TapeLines& lines, IClipboard& clipboard, Events events);
-    ~CTapeWindow();
-    CTapeWindow(const CTapeWindow&) = delete;
-    CTapeWindow& operator=(const CTapeWindow&) = delete;
+    ~CTapeWindow() override;
 
     // Shows the window at `place` (screen coordinates; a place on no monitor or of an
     // unusable size is replaced by one beside the owner), creating it first when needed. The
@@ -30,7 +32,6 @@ public:
     void Show(HWND owner, RECT place);
     void Hide();
     bool Visible() const;
-    HWND Handle() const { return hwnd_; }
     // Where the window is, or was when last shown; false when it was never created.
     bool Place(RECT& place) const;
 
@@ -43,14 +44,23 @@ public:
     void ClearAll();
     void SelectAll();
 
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnSysCommand(WPARAM command, LPARAM lParam) override;
+    HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
+    bool OnListKey(int id, int key) override;
+    bool OnListChar(int id, int ch) override;
+    bool OnContextMenu(HWND from, POINT screen) override;
+    void OnSize(int width, int height) override;
+    bool OnClose() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool Create(HWND owner, RECT place);
-    // The key the list passes on; true when it was one of the window's.
-    bool OnListKey(UINT key);
+    HWND List() const;
     bool RunCommand(UINT command);
-    void ShowContextMenu(POINT screen);
+    // Whether a row of the menus can be chosen now.
+    bool Enabled(const MenuRow& row) const;
     void Fill();
     void Follow(TapeChange change);
     void UpdateWidth();
@@ -61,13 +71,12 @@ private:
     TapeLines& lines_;
     IClipboard& clipboard_;
     Events events_;
-    HWND hwnd_ = nullptr;
-    HWND list_ = nullptr;
+    std::vector<MenuRow> rows_;
     HFONT font_ = nullptr;  // the owner's; not deleted here
     COLORREF text_ = 0;
     COLORREF back_ = 0xFFFFFF;
     HBRUSH brush_ = nullptr;
-    HDC measure_ = nullptr;  // for the widths of the lines
+    TextMeasure measure_;  // for the widths of the lines
     int widest_ = 0;
     bool scrollPending_ = false;
     RECT lastPlace_ = {};

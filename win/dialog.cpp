@@ -1,6 +1,7 @@
 #include "dialog.h"
 
-#include "window_helpers.h"
+#include <commctrl.h>
+#include <windowsx.h>
 
 namespace {
 
@@ -41,19 +42,37 @@ bool IsButtonDoubleClick(WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
+bool IsButtonWindow(HWND window)
+{
+    char name[16];
+    return window != nullptr && GetClassNameA(window, name, sizeof name) > 0 &&
+           lstrcmpiA(name, "Button") == 0;
+}
+
 Dialog::~Dialog()
 {
     if (hwnd_ != nullptr)
         DestroyWindow(hwnd_);
 }
 
-INT_PTR Dialog::RunModal(HWND owner)
+HWND Dialog::CreateWindowFromTemplate(HWND owner)
 {
     ended_ = false;
     g_creating = this;
     HWND hwnd = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
                                    reinterpret_cast<LPARAM>(this));
     g_creating = nullptr;
+    return hwnd;
+}
+
+bool Dialog::Create(HWND owner)
+{
+    return CreateWindowFromTemplate(owner) != nullptr;
+}
+
+INT_PTR Dialog::RunModal(HWND owner)
+{
+    HWND hwnd = CreateWindowFromTemplate(owner);
     if (hwnd == nullptr)
         return -1;
 
@@ -132,8 +151,54 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return OnCommand(LOWORD(wParam), code, reinterpret_cast<HWND>(lParam));
     }
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+        const HBRUSH brush =
+            OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        result = reinterpret_cast<LRESULT>(brush);
+        return brush != nullptr;
+    }
+    case WM_NOTIFY: return DispatchNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+    case WM_VKEYTOITEM:
+        // -2: the window took the key; -1: the list box does what it does with it.
+        result = OnListKey(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam)) ? -2 : -1;
+        return true;
+    case WM_CHARTOITEM:
+        result = OnListChar(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam)) ? -2 : -1;
+        return true;
+    case WM_CONTEXTMENU:
+        return OnContextMenu(reinterpret_cast<HWND>(wParam),
+                             POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return false;
+    case WM_CLOSE: return OnClose();
     default: return OnMessage(message, wParam, lParam, result);
     }
+}
+
+bool Dialog::DispatchNotify(const NMHDR& header, LRESULT& result)
+{
+    // A list view asks in the encoding it was told the window speaks; under Wine the common
+    // controls are Unicode inside and may ask in either.
+    if (header.code == LVN_GETDISPINFOA || header.code == LVN_GETDISPINFOW) {
+        auto& info = *reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header));
+        std::string text;
+        if ((info.item.mask & LVIF_TEXT) == 0 || info.item.pszText == nullptr || info.item.cchTextMax <= 0 ||
+            !OnListCell(static_cast<int>(header.idFrom), info.item.iItem, info.item.iSubItem, text))
+            return false;
+        if (header.code == LVN_GETDISPINFOA) {
+            lstrcpynA(info.item.pszText, text.c_str(), info.item.cchTextMax);
+        } else {
+            auto* wide = reinterpret_cast<wchar_t*>(info.item.pszText);
+            MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, info.item.cchTextMax);
+            wide[info.item.cchTextMax - 1] = L'\0';
+        }
+        result = 0;
+        return true;
+    }
+    return OnNotify(header, result);
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,16 +1,19 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "window_results.h"
 
-// The base of every window of the program: a dialog created from a template and run in our
-// own modal loop. The loop offers each message to PreTranslateMessage first and never to the
-// dialog manager, so no window gets Tab, arrow, Enter or Escape handling it did not ask for.
-// Handlers return true when they handled a message; what they leave goes to the dialog
-// manager's default processing.
+// The base of every window of the program: a dialog created from a template, run in our own
+// modal loop or shown beside another window (modeless). The loop offers each message to
+// PreTranslateMessage first and never to the dialog manager, so no window gets Tab, arrow,
+// Enter or Escape handling it did not ask for. Messages reach typed handlers; a handler
+// returns true when it handled its message, and what it leaves goes to the dialog manager's
+// default processing. The one place that knows how each answer travels back (a return value
+// or DWLP_MSGRESULT) is here.
 class Dialog {
 public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
@@ -21,6 +24,9 @@ public:
     // Creates the window and runs it until End; the owner is disabled meanwhile. Returns the
     // result given to End, or -1 when the window could not be created.
     INT_PTR RunModal(HWND owner);
+    // Creates the window, hidden, beside its owner; its messages arrive through the loop of
+    // whichever window runs. False when it could not be created.
+    bool Create(HWND owner);
     void End(INT_PTR result);
     bool Ending() const { return ended_; }
 
@@ -41,6 +47,24 @@ protected:
     virtual void OnShown() {}
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     virtual bool OnSysCommand(WPARAM /*command*/, LPARAM /*lParam*/) { return false; }
+    // How a control is painted (WM_CTLCOLOR*; `control` is the window itself for its own
+    // background): the brush, with the device context's colours set, or null for the default.
+    virtual HBRUSH OnControlColor(HDC /*dc*/, HWND /*control*/, UINT /*message*/) { return nullptr; }
+    // A control's notification (WM_NOTIFY), other than a list view's request for a cell.
+    virtual bool OnNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    // The text of a list view's cell, asked for when the list shows it: `row` and `column` of
+    // the list `id`. The base hands it over in the encoding the list asked in.
+    virtual bool OnListCell(int /*id*/, int /*row*/, int /*column*/, std::string& /*text*/) { return false; }
+    // A key pressed, or a character typed, in a list box that hands its keys to the window
+    // first: true when the window took it, and the list does nothing more with it.
+    virtual bool OnListKey(int /*id*/, int /*key*/) { return false; }
+    virtual bool OnListChar(int /*id*/, int /*ch*/) { return false; }
+    // The right button or the menu key asked for a context menu; `screen` is (-1, -1) when
+    // it came from the keyboard.
+    virtual bool OnContextMenu(HWND /*from*/, POINT /*screen*/) { return false; }
+    virtual void OnSize(int /*width*/, int /*height*/) {}
+    // The window's Close (the caption's button, Alt+F4); true when the window handled it.
+    virtual bool OnClose() { return false; }
     // Every other message. `result` is what the message returns to its sender.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/)
     {
@@ -52,6 +76,8 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool DispatchNotify(const NMHDR& header, LRESULT& result);
+    HWND CreateWindowFromTemplate(HWND owner);
 
     int templateId_;
     HWND hwnd_ = nullptr;
@@ -60,3 +86,6 @@ private:
     mutable std::vector<std::pair<int, HWND>> items_;  // listed by Controls
     bool created_ = false;                             // the template's controls exist
 };
+
+// Whether the window is a button control (push, radio, check box or group box).
+bool IsButtonWindow(HWND window);

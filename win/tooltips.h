@@ -28,6 +28,3 @@ private:
     HWND tooltip_ = nullptr;
     std::string text_;  // the tooltip reads the text after the request returns
 };
-
-// The string resource with this id, empty when there is none.
-std::string LoadResourceString(UINT id);

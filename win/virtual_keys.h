@@ -1,7 +1,8 @@
 #pragma once
 
-// Virtual-key codes of the keys the engine's and the loan window's key maps know. They equal
-// the Windows codes, written out so that neither needs a system header.
+// Virtual-key codes of the keys the window-free key maps know (the calculator's, the loan
+// window's, the tape's). They equal the Windows codes, written out so that no key map needs
+// a system header.
 namespace vk {
 constexpr int Back = 0x08;
 constexpr int Return = 0x0D;
@@ -16,6 +17,7 @@ constexpr int Add = 0x6B;
 constexpr int Subtract = 0x6D;
 constexpr int Divide = 0x6F;
 constexpr int F1 = 0x70;
+constexpr int F6 = 0x75;
 constexpr int OemMinus = 0xBD;
 // Letters are their upper-case character codes: 'A' is 0x41.
 }  // namespace vk
