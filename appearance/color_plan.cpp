@@ -36,58 +36,58 @@ void PlanBasic(Plan& p, uint32_t mask, const ColorContext& c)
 {
     const bool classic = c.edition == Edition::Classic;
     const bool accActive = c.activeReg == 0;
-    if (Has(mask, 0x2000))
+    if (Has(mask, kDialogBackBit))
         p.Back(kDialogBackground, p.Basic(kDialogBack));
-    if (classic && Has(mask, 0x4000)) {
-        for (int id = 2100; id <= 2224; ++id)
+    if (classic && Has(mask, kKeyBackBit)) {
+        for (int id = IDC_FIRST_KEY; id <= IDC_LAST_KEY; ++id)
             p.Back(id, p.Shown(kKeyBack));
     }
-    if (Has(mask, 0x0010))
+    if (Has(mask, kEnterTextBit))
         p.Text(IDC_PANEL_CURRENT, p.Basic(kEnterText));
-    if (Has(mask, 0x0020) && accActive) {
+    if (Has(mask, kAccTextBit) && accActive) {
         p.Text(IDC_PANEL_RESULT, p.Basic(kAccText));
         p.Text(IDC_PANEL_UP_LABEL, p.Basic(kAccText));
     }
-    if (Has(mask, 0x0040) && !accActive) {
+    if (Has(mask, kMemTextBit) && !accActive) {
         p.Text(IDC_PANEL_RESULT, p.Basic(kMemText));
         p.Text(IDC_PANEL_UP_LABEL, p.Basic(kMemText));
     }
-    if (Has(mask, 0x0002))
+    if (Has(mask, kResultBackBit))
         p.Back(IDC_PANEL_RESULT, p.Shown(kResultBack));
-    if (Has(mask, 0x0001))
+    if (Has(mask, kEnterBackBit))
         p.Back(IDC_PANEL_CURRENT, p.Shown(kEnterBack));
-    if (Has(mask, 0x0004))
+    if (Has(mask, kAmInfoBackBit))
         p.Back(IDC_PANEL_UP_LABEL, p.Shown(kAmInfoBack));
-    if (Has(mask, 0x0200) && c.pendingOp <= IDC_KEY_EQUALS)
+    if (Has(mask, kOperations1Bit) && c.pendingOp <= IDC_KEY_EQUALS)
         p.Text(IDC_PANEL_LAST_OP, p.Basic(kOperations1Text));
-    else if (Has(mask, 0x0400) && c.pendingOp <= IDC_KEY_RECIPROCAL)
+    else if (Has(mask, kOperations2Bit) && c.pendingOp <= IDC_KEY_RECIPROCAL)
         p.Text(IDC_PANEL_LAST_OP, p.Basic(kOperations2Text));
     if (!classic)
         return;  // the system's push buttons take no colours
-    if (Has(mask, 0x0020))
+    if (Has(mask, kAccTextBit))
         p.Text(IDC_KEY_ACC, p.Basic(kAccText));
-    if (Has(mask, 0x0040))
+    if (Has(mask, kMemTextBit))
         p.Text(IDC_KEY_MEM, p.Basic(kMemText));
-    if (Has(mask, 0x0200))
+    if (Has(mask, kOperations1Bit))
         p.TextRange(IDC_KEY_DIVIDE, IDC_KEY_EQUALS, p.Basic(kOperations1Text));
-    if (Has(mask, 0x0400)) {
+    if (Has(mask, kOperations2Bit)) {
         p.Text(IDC_KEY_RECIPROCAL, p.Basic(kOperations2Text));
         p.Text(IDC_KEY_SQRT, p.Basic(kOperations2Text));
     }
-    if (Has(mask, 0x0100)) {
+    if (Has(mask, kDigitKeysBit)) {
         p.TextRange(IDC_KEY_DIGIT0, IDC_KEY_DIGIT9, p.Basic(kDigitKeysText));
         p.Text(IDC_KEY_SIGN, p.Basic(kDigitKeysText));
         p.Text(IDC_KEY_POINT, p.Basic(kDigitKeysText));
     }
-    if (Has(mask, 0x0080)) {
+    if (Has(mask, kMemoryKeysBit)) {
         for (int id : {IDC_KEY_MS, IDC_KEY_MR, IDC_KEY_MC, IDC_KEY_MPLUS})
             p.Text(id, p.Basic(kMemoryKeysText));
     }
-    if (Has(mask, 0x0800)) {
+    if (Has(mask, kClearKeysBit)) {
         for (int id : {IDC_KEY_DELETE, IDC_KEY_BACK, IDC_KEY_CLEAR})
             p.Text(id, p.Basic(kClearKeysText));
     }
-    if (Has(mask, 0x1000))
+    if (Has(mask, kExtensionKeyBit))
         p.Text(IDC_KEY_VIEW, p.Basic(kExtensionKeyText));
 }
 
@@ -96,34 +96,34 @@ void PlanExtended(Plan& p, uint32_t mask, const ColorContext& c)
     const bool accActive = c.activeReg == 0;
     if (Has(mask, kBasicPart)) {
         // The right-up panels show the other register, so they take the other one's colour.
-        if (Has(mask, 0x0010))
+        if (Has(mask, kEnterTextBit))
             p.Text(IDC_PANEL_INTEGER, p.Basic(kEnterText));
-        if (Has(mask, 0x0020) && !accActive) {
+        if (Has(mask, kAccTextBit) && !accActive) {
             p.Text(IDC_PANEL_OTHER, p.Basic(kAccText));
             p.Text(IDC_PANEL_OTHER_LABEL, p.Basic(kAccText));
         }
-        if (Has(mask, 0x0040) && accActive) {
+        if (Has(mask, kMemTextBit) && accActive) {
             p.Text(IDC_PANEL_OTHER, p.Basic(kMemText));
             p.Text(IDC_PANEL_OTHER_LABEL, p.Basic(kMemText));
         }
-        if (Has(mask, 0x0001))
+        if (Has(mask, kEnterBackBit))
             p.Back(IDC_PANEL_INTEGER, p.Shown(kEnterBack));
     }
     if (c.edition != Edition::Classic || !Has(mask, kExtendedPart))
         return;
-    if (Has(mask, 0x04))
+    if (Has(mask, kOperations3Bit))
         p.TextRange(IDC_KEY_LN, IDC_KEY_ATAN, p.Extended(kOperations3Text));
-    if (Has(mask, 0x02))
+    if (Has(mask, kHexDigitsBit))
         p.TextRange(IDC_KEY_HEX_A, IDC_KEY_HEX_F, p.Extended(kHexDigitsText));
-    if (Has(mask, 0x01)) {
+    if (Has(mask, kConstantsBit)) {
         p.Text(IDC_KEY_E, p.Extended(kConstantsText));
         p.Text(IDC_KEY_PI, p.Extended(kConstantsText));
     }
-    if (Has(mask, 0x08))
+    if (Has(mask, kSwapKeyBit))
         p.Text(IDC_KEY_SWAP, p.Extended(kSwapKeyText));
-    if (Has(mask, 0x10))
+    if (Has(mask, kQuestionKeyBit))
         p.Text(IDC_KEY_TIPS, p.Extended(kQuestionKeyText));
-    if (Has(mask, 0x04) && c.lastOp <= IDC_KEY_ATAN)
+    if (Has(mask, kOperations3Bit) && c.lastOp <= IDC_KEY_ATAN)
         p.Text(IDC_PANEL_LAST_OP, p.Extended(kOperations3Text));
 }
 
@@ -146,11 +146,11 @@ std::vector<ColorTarget> PlanPanelBacks(const ColorScheme& scheme, uint32_t mask
     Color a = p.Shown(kAmInfoBack);
     if (context.inMemory)
         a = BlendColor(a, 0xFFFFFF, 1, 3);
-    if (Has(mask, 0x0004))
+    if (Has(mask, kAmInfoBackBit))
         p.Back(IDC_PANEL_OTHER_LABEL, a);
-    if (Has(mask, 0x0002) || (context.inMemory && Has(mask, 0x0004)))
+    if (Has(mask, kResultBackBit) || (context.inMemory && Has(mask, kAmInfoBackBit)))
         p.Back(IDC_PANEL_OTHER, context.inMemory ? BlendColor(a, 0xFFFFFF, 1, 3) : p.Shown(kResultBack));
-    if (Has(mask, 0x0008)) {
+    if (Has(mask, kOpInfoBackBit)) {
         Color b = p.Shown(kOperationInfoBack);
         if (context.inMemory)
             b = BlendColor(b, 0xFFFFFF, 1, 2);

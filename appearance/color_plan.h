@@ -9,10 +9,35 @@
 // apart from the window so the mask rules can be tested on their own.
 
 // Bits of a repaint mask. Bit 31 selects the basic part of the window, bit 30 the extended
-// part; all ones selects everything.
+// part; all ones selects everything. The colours dialog's rows and the stored layout of the
+// repaint masks use these numbers.
 constexpr uint32_t kBasicPart = 0x80000000u;
 constexpr uint32_t kExtendedPart = 0x40000000u;
 constexpr uint32_t kAllColors = 0xFFFFFFFFu;
+
+// With kBasicPart: what the low bits refresh.
+constexpr uint32_t kEnterBackBit = 0x0001;     // the Enter window's background (and the integer view's)
+constexpr uint32_t kResultBackBit = 0x0002;    // the Result window's background (and the other register's)
+constexpr uint32_t kAmInfoBackBit = 0x0004;    // the A-M Info background (and its twin's)
+constexpr uint32_t kOpInfoBackBit = 0x0008;    // the Operation Info background
+constexpr uint32_t kEnterTextBit = 0x0010;     // the Enter window's text
+constexpr uint32_t kAccTextBit = 0x0020;       // the accumulator's colour where it is shown
+constexpr uint32_t kMemTextBit = 0x0040;       // the memory's colour where it is shown
+constexpr uint32_t kMemoryKeysBit = 0x0080;    // MC, MR, MS, M+
+constexpr uint32_t kDigitKeysBit = 0x0100;     // 0-9, the sign and the point
+constexpr uint32_t kOperations1Bit = 0x0200;   // "/" to "=" (and the Operation Info text)
+constexpr uint32_t kOperations2Bit = 0x0400;   // sqrt and 1/x (and the Operation Info text)
+constexpr uint32_t kClearKeysBit = 0x0800;     // Delete, Back, Clear
+constexpr uint32_t kExtensionKeyBit = 0x1000;  // the view key
+constexpr uint32_t kDialogBackBit = 0x2000;    // the window's background
+constexpr uint32_t kKeyBackBit = 0x4000;       // every key's face
+
+// With kExtendedPart: the extended view's keys.
+constexpr uint32_t kConstantsBit = 0x01;
+constexpr uint32_t kHexDigitsBit = 0x02;
+constexpr uint32_t kOperations3Bit = 0x04;  // the functions (and the Operation Info text)
+constexpr uint32_t kSwapKeyBit = 0x08;
+constexpr uint32_t kQuestionKeyBit = 0x10;
 
 // The control id that stands for the dialog's own background.
 constexpr int kDialogBackground = 0;

@@ -86,6 +86,11 @@
 #define IDC_CMD_PASTE 2501
 #define IDC_CMD_PASTE_COPY 2502
 
+// Every key of both keypad windows lies in this range (the loan window's "=" is its last);
+// the colours of the key faces are handed to it whole.
+#define IDC_FIRST_KEY 2100
+#define IDC_LAST_KEY 2224
+
 // Pseudo operations: "start a new chain" and "continue the chain" computation types.
 #define CALC_OP_NONE 1
 #define CALC_OP_CONTINUE 2

@@ -23,7 +23,7 @@ const char* LoanWindowTitle(Edition edition)
 
 CLoanDlg::CLoanDlg(int templateId, Edition edition, IRegistry& registry, HelpEntry help)
     : CKeypadDlg(templateId, edition, IDA_LOAN, help), registry_(registry), entry_(*this, clipboard_),
-      keys_(entry_, settings_, [this] { ReadBackField(); })
+      keys_(entry_, settings_)
 {
     BindOptions(settings_, settings_.bExitByEscape, settings_.bClearByEscape);
     // Every option of this window is saved as soon as it changes.
@@ -152,14 +152,13 @@ void CLoanDlg::ShowSchedule()
     SetFocus(Handle());
 }
 
-void CLoanDlg::ReadBackField()
+int CLoanDlg::CheckedField() const
 {
     for (int i = 0; i < 3; ++i) {
-        if (IsDlgButtonChecked(Handle(), kRadioIds[i]) == BST_CHECKED) {
-            entry_.ReadBackField(i);
-            return;
-        }
+        if (IsDlgButtonChecked(Handle(), kRadioIds[i]) == BST_CHECKED)
+            return i;
     }
+    return -1;
 }
 
 bool CLoanDlg::OnAccelerator(int id)
@@ -173,7 +172,7 @@ bool CLoanDlg::OnAccelerator(int id)
 
 bool CLoanDlg::OnKeyClicked(int id)
 {
-    ReadBackField();
+    entry_.ReadBackField(CheckedField());
     if (id >= IDC_KEY_DIGIT0 && id <= IDC_KEY_DIGIT9)
         entry_.AddDigit(static_cast<char>('0' + (id - IDC_KEY_DIGIT0)));
     else if (id == IDC_KEY_POINT)
@@ -198,17 +197,18 @@ bool CLoanDlg::OnKey(UINT message, int key)
 
 bool CLoanDlg::OnCharacter(char ch)
 {
-    return ActOnKey(keys_.OnCharacter(ch));
+    return ActOnKey(keys_.OnCharacter(ch, CheckedField()));
 }
 
 bool CLoanDlg::OnKeyDown(int key)
 {
-    return ActOnKey(keys_.OnKeyDown(key, HeldModifiers()));
+    const Modifiers mods = HeldModifiers();
+    return ActOnKey(keys_.OnKeyDown(key, mods, LoanKeyMap::PressReadsField(key, mods) ? CheckedField() : -1));
 }
 
 bool CLoanDlg::OnKeyUp(int key)
 {
-    return ActOnKey(keys_.OnKeyUp(key, HeldModifiers()));
+    return ActOnKey(keys_.OnKeyUp(key, HeldModifiers(), CheckedField()));
 }
 
 bool CLoanDlg::ActOnKey(LoanKeyResult result)

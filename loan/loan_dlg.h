@@ -32,7 +32,8 @@ private:
     void ApplyComma();
     // "Payment Schedule...": the month-by-month table of the loan shown, over this window.
     void ShowSchedule();
-    void ReadBackField();
+    // The field the radio group shows, -1 when no radio is checked.
+    int CheckedField() const;
     bool OnKeyDown(int key);
     bool OnKeyUp(int key);
     bool OnCharacter(char ch);

@@ -1,16 +1,23 @@
 // The loan window's key map.
 #include "loan_key_map.h"
 
-#include <utility>
+namespace {
 
-LoanKeyMap::LoanKeyMap(LoanEntry& entry, const LoanSettings& settings, std::function<void()> readBackField)
-    : entry_(entry), settings_(settings), readBackField_(std::move(readBackField))
+bool IsHelp(int key, Modifiers mods)
 {
+    return key == vk::F1 && !mods.shift && !mods.ctrl && !mods.alt;
 }
 
-LoanKeyResult LoanKeyMap::OnCharacter(char ch)
+}  // namespace
+
+bool LoanKeyMap::PressReadsField(int key, Modifiers mods)
 {
-    readBackField_();
+    return !IsHelp(key, mods);
+}
+
+LoanKeyResult LoanKeyMap::OnCharacter(char ch, int field)
+{
+    entry_.ReadBackField(field);
     if (ch >= '0' && ch <= '9')
         entry_.AddDigit(ch);
     else if (ch == ',' || ch == '.')
@@ -22,12 +29,11 @@ LoanKeyResult LoanKeyMap::OnCharacter(char ch)
     return LoanKeyResult::Handled;
 }
 
-LoanKeyResult LoanKeyMap::OnKeyDown(int key, Modifiers mods)
+LoanKeyResult LoanKeyMap::OnKeyDown(int key, Modifiers mods, int field)
 {
-    // Help is asked for without reading the window back: nothing in the entry changes.
-    if (key == vk::F1 && !mods.shift && !mods.ctrl && !mods.alt)
+    if (IsHelp(key, mods))
         return LoanKeyResult::Help;
-    readBackField_();
+    entry_.ReadBackField(field);
     // Ctrl takes precedence over Shift; with either held only Delete does anything.
     if (mods.ctrl) {
         if (key != vk::Delete)
@@ -52,9 +58,9 @@ LoanKeyResult LoanKeyMap::OnKeyDown(int key, Modifiers mods)
     return LoanKeyResult::Handled;
 }
 
-LoanKeyResult LoanKeyMap::OnKeyUp(int key, Modifiers mods)
+LoanKeyResult LoanKeyMap::OnKeyUp(int key, Modifiers mods, int field)
 {
-    readBackField_();
+    entry_.ReadBackField(field);
     if (mods.ctrl) {
         escapePressed_ = false;
         return LoanKeyResult::NotHandled;

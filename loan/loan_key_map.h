@@ -1,6 +1,4 @@
 #pragma once
-#include <functional>
-
 #include "loan_entry.h"
 #include "loan_settings.h"
 #include "virtual_keys.h"
@@ -14,18 +12,23 @@ enum class LoanKeyResult {
 };
 
 // The loan window's keyboard without its window: characters, key presses and key releases
-// with the modifiers held, onto the entry model. It keeps the Escape latch itself, reads the
-// two Escape options from the settings at each release, and asks the window to read back its
-// radio group before it touches the entry.
+// with the modifiers held, onto the entry model. The window hands over, with each key, the
+// field its radio group shows (an index that names no field, -1, when none is checked): the
+// user may have clicked another since the last key. It keeps the Escape latch itself and
+// reads the two Escape options from the settings at each release.
 class LoanKeyMap {
 public:
-    LoanKeyMap(LoanEntry& entry, const LoanSettings& settings, std::function<void()> readBackField);
+    LoanKeyMap(LoanEntry& entry, const LoanSettings& settings) : entry_(entry), settings_(settings) {}
     LoanKeyMap(const LoanKeyMap&) = delete;
     LoanKeyMap& operator=(const LoanKeyMap&) = delete;
 
-    LoanKeyResult OnCharacter(char ch);
-    LoanKeyResult OnKeyDown(int key, Modifiers mods);
-    LoanKeyResult OnKeyUp(int key, Modifiers mods);
+    // Whether a key press needs the selected field: help is asked for without it, nothing in
+    // the entry changes. Characters and releases always do.
+    static bool PressReadsField(int key, Modifiers mods);
+
+    LoanKeyResult OnCharacter(char ch, int field);
+    LoanKeyResult OnKeyDown(int key, Modifiers mods, int field);
+    LoanKeyResult OnKeyUp(int key, Modifiers mods, int field);
 
     // An Escape press reached the window and no other key has been released since.
     bool EscapePressed() const { return escapePressed_; }
@@ -33,6 +36,5 @@ public:
 private:
     LoanEntry& entry_;
     const LoanSettings& settings_;
-    std::function<void()> readBackField_;
     bool escapePressed_ = false;
 };

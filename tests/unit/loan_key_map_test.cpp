@@ -51,15 +51,23 @@ constexpr KeyEvent Up(int key, Modifiers mods = kNone)
 }
 
 // A loan window's entry at 1000, 10%, 12 with the amount selected, its radio group as a plain
-// index, and the key map that reads that index back.
+// index, and the key map it hands that index with each key, read as the window reads it.
 struct LoanKeys {
     LoanKeyResult Send(const KeyEvent& e)
     {
         switch (e.kind) {
-        case Kind::Char: return keys.OnCharacter(static_cast<char>(e.code));
-        case Kind::Down: return keys.OnKeyDown(e.code, e.mods);
-        default: return keys.OnKeyUp(e.code, e.mods);
+        case Kind::Char: return keys.OnCharacter(static_cast<char>(e.code), ReadRadio());
+        case Kind::Down:
+            return keys.OnKeyDown(e.code, e.mods,
+                                  LoanKeyMap::PressReadsField(e.code, e.mods) ? ReadRadio() : -1);
+        default: return keys.OnKeyUp(e.code, e.mods, ReadRadio());
         }
+    }
+
+    int ReadRadio()
+    {
+        ++readBacks;
+        return radio;
     }
 
     // The three texts as typed, the selected one in brackets, and "=" while there is a result.
@@ -77,10 +85,7 @@ struct LoanKeys {
     LoanSettings settings;
     int radio = static_cast<int>(LoanField::Amount);
     int readBacks = 0;
-    LoanKeyMap keys{loan.entry, settings, [this] {
-                        ++readBacks;
-                        loan.entry.ReadBackField(radio);
-                    }};
+    LoanKeyMap keys{loan.entry, settings};
 };
 
 const char kStart[] = "[1000]|10%|12";
