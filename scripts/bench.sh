@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the programs, the start-up probe with its empty-dialog baseline and the engine
 # benchmarks, runs them all in one private Wine session and prints one Markdown table of
-# absolute figures and ratios against the baselines; then the same programs from outside
+# absolute figures and ratios against the baselines; each program's size by folder and by
+# library; then the same programs from outside
 # against the floors Wine sets and the Linux desktop calculators (bench/outside/peers.sh),
 # and the requests each program makes of the Wine server per key. Not part of the tests:
 # timings vary from run to run and machine to machine.
@@ -72,6 +73,12 @@ awk -F, '
         }
         printf "| Engine baseline: strtod of one number | %.1f ns | printf(\"%%.17g\") %.1f ns | %.2f× | |\n", t["BaselineStrtod"], base, t["BaselineStrtod"] / base
     }' "$engine_csv"
+
+# Where each program's bytes come from, from the linker's map.
+for edition in classic styled; do
+    echo
+    scripts/size-breakdown.sh "$win/tallyra-$edition.exe" "$win/tallyra-$edition.map"
+done
 
 # From outside, as a user sees it: start-up and key-to-pixels against the floors Wine sets
 # and against the Linux desktop calculators, in one run on a private display of its own.
