@@ -2,9 +2,8 @@
 # Builds the programs, the start-up probe with its empty-dialog baseline and the engine
 # benchmarks, runs them all in one private Wine session and prints one Markdown table of
 # absolute figures and ratios against the baselines; each program's size by folder and by
-# library; then the same programs from outside
-# against the floors Wine sets and the Linux desktop calculators (bench/outside/peers.sh),
-# and the requests each program makes of the Wine server per key. Not part of the tests:
+# library; then the same programs from outside against the floors Wine sets and the Linux
+# desktop calculators (bench/outside/peers.sh), and the requests each program makes of the Wine server per key. Not part of the tests:
 # timings vary from run to run and machine to machine.
 #
 #   scripts/bench.sh [RUNS]      RUNS start-ups of each program (default 15)
