@@ -17,6 +17,7 @@ public:
         benchmark::DoNotOptimize(state.strResult.data());
     }
     void EnableKey(int, bool) override {}
+    void Announce(const std::string&, Announcement) override {}
     void SetPrecisionRange(int, int) override {}
     void SetPrecisionMenuTexts(int, int) override {}
     void CheckPrecisionMode(bool) override {}

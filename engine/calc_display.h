@@ -1,6 +1,12 @@
 #pragma once
 #include "calc_state.h"
 
+// What a screen reader is told without being asked.
+enum class Announcement {
+    Result,  // a finished operation's value, as the up or the down window now shows it
+    Copied,  // the text just put on the clipboard
+};
+
 // The calculator window's display as the engine sees it: it only receives. The real window
 // shows it with controls; the unit tests keep it in plain fields.
 class ICalcDisplay {
@@ -9,6 +15,8 @@ public:
 
     // Shows every text, selection, the check box and the precision number of the state.
     virtual void PushState(const CalcState& state) = 0;
+    // Said once, every time, also when it is the same text as before.
+    virtual void Announce(const std::string& text, Announcement kind) = 0;
     // Called only when the key's state changes; a key never named is enabled.
     virtual void EnableKey(int id, bool enabled) = 0;
 

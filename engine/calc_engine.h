@@ -100,6 +100,11 @@ protected:
     bool Taping() const { return tape_ != nullptr; }
     TapeFormat TapeFormatNow() const;
     void Record(const std::string& line);
+    // An operation finished, as the line the tape receives tells: its value is announced as
+    // the display shows it once refreshed: in the up window, the down window, or the panel of
+    // the memory register (the up window while M is active, else the other register's).
+    enum class Shown : uint8_t { Nothing, UpWindow, DownWindow, Memory };
+    void Finished(Shown where) { finished_ = where; }
     // The line of an operation key just computed: `argument` is the function's x as the user
     // saw it, `typed` the current data and `up` the up window before the computation.
     void RecordOperation(int type, int id, double argument, double typed, double up);
@@ -121,6 +126,7 @@ protected:
 
 private:
     ICalcTape* tape_ = nullptr;
+    Shown finished_ = Shown::Nothing;
     std::set<int> disabledKeys_;
     bool extended_ = true;  // the template holds the extended view
 };

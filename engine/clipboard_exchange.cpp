@@ -20,8 +20,8 @@ void CalcEngineExt::CopyValue()
         text = s.bIntegerInput ? &s.strInteger : &s.strCurrent;
     else if (s.dUp != 0.0)
         text = &s.strResult;
-    if (text != nullptr)
-        clipboard_.PutText(*text);
+    if (text != nullptr && clipboard_.PutText(*text))
+        display_.Announce(*text, Announcement::Copied);
 }
 
 void CalcEngineExt::PasteText()

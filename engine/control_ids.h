@@ -91,6 +91,12 @@
 #define IDC_FIRST_KEY 2100
 #define IDC_LAST_KEY 2224
 
+// What a screen reader calls a control: the string whose id is the control's id plus this
+// offset (a control's tooltip is the string of its own id). The view key has a second name
+// for when it folds the window back to the basic view.
+#define IDS_NAME_OFFSET 10000
+#define IDS_NAME_VIEW_BASIC 9153
+
 // Pseudo operations: "start a new chain" and "continue the chain" computation types.
 #define CALC_OP_NONE 1
 #define CALC_OP_CONTINUE 2

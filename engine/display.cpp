@@ -46,6 +46,14 @@ void CalcEngine::Push()
 {
     display_.PushState(state_);
     shown_ = SelectionsShowing(state_);
+    if (finished_ != Shown::Nothing) {
+        const bool memoryActive = state_.nActiveReg == 1;
+        const std::string& value = finished_ == Shown::DownWindow                ? state_.strCurrent
+                                   : finished_ == Shown::Memory && !memoryActive ? state_.strOther
+                                                                                 : state_.strResult;
+        finished_ = Shown::Nothing;
+        display_.Announce(value, Announcement::Result);
+    }
 }
 
 void CalcEngine::SetKeyEnabled(int id, bool enabled)

@@ -89,10 +89,10 @@ void CalcEngine::ClearKey(int id)
         break;
     default: break;
     }
-    if (id == IDC_KEY_CLEAR)
-        Record("C");
-    else if (id == IDC_CLEAR_BOTH)
-        Record("Del");
+    if (id == IDC_KEY_CLEAR || id == IDC_CLEAR_BOTH) {
+        Record(id == IDC_KEY_CLEAR ? "C" : "Del");
+        Finished(Shown::DownWindow);
+    }
     RefreshDisplay(true);
 }
 

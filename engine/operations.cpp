@@ -74,6 +74,7 @@ void CalcEngine::MemoryKey(int id)
     case IDC_KEY_MPLUS: s.dMemory = static_cast<double>(static_cast<long double>(s.dMemory) + added); break;
     default: break;
     }
+    Finished(id == IDC_KEY_MR ? Shown::DownWindow : Shown::Memory);
     if (Taping()) {
         const TapeFormat f = TapeFormatNow();
         switch (id) {
@@ -96,8 +97,12 @@ void CalcEngine::ToggleActiveRegister()
     const double before = s.dUp;
     s.nActiveReg = 1 - s.nActiveReg;
     s.dUp = s.nActiveReg == 0 ? s.dAccumulator : s.dMemory;
-    if (Taping() && s.dUp != before)
-        Record(NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp));
+    if (s.dUp != before) {
+        Finished(Shown::UpWindow);
+        if (Taping())
+            Record(
+                NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp));
+    }
     RefreshDisplay(true);
 }
 
@@ -113,8 +118,11 @@ void CalcEngine::SwapWindows()
     PrepareOperands();
     CalcState& s = state_;
     const double current = s.dCurrent;
-    if (Taping() && current != s.dUp)
-        Record(SwapLine(TapeFormatNow(), s.dUp, current));
+    if (current != s.dUp) {
+        Finished(Shown::DownWindow);
+        if (Taping())
+            Record(SwapLine(TapeFormatNow(), s.dUp, current));
+    }
     s.dCurrent = s.dUp;
     s.dUp = current;
     s.bEntering = false;
@@ -148,12 +156,19 @@ void CalcEngine::Record(const std::string& line)
 
 void CalcEngine::RecordOperation(int type, int id, double argument, double typed, double up)
 {
+    const bool percent = id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS);
+    const bool arithmetic = type >= IDC_KEY_DIVIDE && type <= IDC_KEY_ADD;
+    const bool function =
+        type == IDC_KEY_SQRT || type == IDC_KEY_RECIPROCAL || (type >= IDC_KEY_LN && type <= IDC_KEY_ATAN);
+    // A new chain, a continued one and "=" with nothing to repeat compute nothing to record.
+    if (!arithmetic && type != IDC_KEY_POWXY && !percent && !function)
+        return;
+    Finished(Shown::UpWindow);
     if (!Taping())
         return;
     const TapeFormat f = TapeFormatNow();
     const double result = state_.dUp;
-    const bool percent = id == IDC_KEY_PERCENT || (type == IDC_KEY_PERCENT && id == IDC_KEY_EQUALS);
-    if (type >= IDC_KEY_DIVIDE && type <= IDC_KEY_ADD) {
+    if (arithmetic) {
         const char* op = KeyCaption(type);
         Record(percent ? PercentOperandLine(f, operands_.first, op, typed, result)
                        : TwoOperandLine(f, operands_.first, op, operands_.second, result));
@@ -161,9 +176,7 @@ void CalcEngine::RecordOperation(int type, int id, double argument, double typed
         Record(TwoOperandLine(f, operands_.first, "^", operands_.second, result));
     } else if (percent) {
         Record(PercentOfLine(f, typed, up, result));
-    } else if (type == IDC_KEY_SQRT || type == IDC_KEY_RECIPROCAL ||
-               (type >= IDC_KEY_LN && type <= IDC_KEY_ATAN)) {
+    } else {
         Record(FunctionLine(f, KeyCaption(type), argument, result));
     }
-    // A new chain, a continued one and "=" with nothing to repeat compute nothing to record.
 }

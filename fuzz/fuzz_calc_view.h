@@ -32,6 +32,11 @@ public:
         controls = SelectionsShowing(state);
     }
 
+    void Announce(const std::string& text, Announcement) override
+    {
+        FUZZ_CHECK(!text.empty(), "an empty announcement");
+    }
+
     void EnableKey(int id, bool on) override
     {
         CheckId(id);

@@ -28,6 +28,7 @@ public:
 
     // ICalcDisplay.
     void PushState(const CalcState& state) override;
+    void Announce(const std::string& text, Announcement kind) override;
     void EnableKey(int id, bool enabled) override;
     void SetPrecisionRange(int lowest, int highest) override;
     void SetPrecisionMenuTexts(int nAfter, int nScale) override;
@@ -104,6 +105,7 @@ private:
     bool deferring_ = false;
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
+    std::string announcement_;
     COLORREF tapeText_ = 0;
     COLORREF tapeBack_ = 0xFFFFFF;
 };

@@ -192,6 +192,11 @@ void CCalcDlg::PushState(const CalcState& state)
     pushing_ = false;
 }
 
+void CCalcDlg::Announce(const std::string& text, Announcement kind)
+{
+    announcement_ = kind == Announcement::Copied ? "Copied " + text : text;
+}
+
 void CCalcDlg::Paste(bool copyAfter)
 {
     // Each typed character refreshes every panel and re-enables the keys its value allows;

@@ -9,6 +9,7 @@
 #include "color_plan.h"
 #include "control_ids.h"
 #include "distinct_scheme.h"
+#include "high_contrast.h"
 
 namespace {
 
@@ -182,4 +183,40 @@ TEST(ColorCategories, TheStyledEditionHasTheTextAndBackGroupOnly)
     ASSERT_EQ(groups[0].rows.size(), 7u);
     for (size_t i = 0; i < 7; ++i)
         EXPECT_STREQ(groups[0].rows[i].name, names[i]);
+}
+
+TEST(HighContrast, EveryPlannedColourBecomesTheSystemColourOfItsRole)
+{
+    const HighContrastColors system{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
+    const ColorScheme s = DistinctScheme();
+    for (Edition edition : {Edition::Classic, Edition::Styled}) {
+        for (int activeReg : {0, 1}) {
+            std::vector<ColorTarget> plan =
+                PlanColors(s, kAllColors, ColorContext{kSystem, activeReg, IDC_KEY_EQUALS, 1, true, edition});
+            ShowInHighContrast(plan, system);
+            ASSERT_FALSE(plan.empty());
+            const struct {
+                int id;
+                bool background;
+                Color expected;
+            } kRoles[] = {
+                {kDialogBackground, true, system.buttonFace},
+                {IDC_PANEL_RESULT, true, system.highlight},
+                {IDC_PANEL_RESULT, false, system.highlightText},
+                {IDC_PANEL_UP_LABEL, true, system.highlight},
+                {IDC_PANEL_CURRENT, true, system.window},
+                {IDC_PANEL_CURRENT, false, system.windowText},
+                {IDC_PANEL_OTHER, true, system.window},
+                {IDC_PANEL_OTHER_LABEL, true, system.window},
+                {IDC_PANEL_LAST_OP, true, system.window},
+                {IDC_PANEL_INTEGER, false, system.windowText},
+            };
+            for (const auto& r : kRoles)
+                EXPECT_EQ(Last(plan, r.id, r.background), r.expected) << r.id;
+            const bool classic = edition == Edition::Classic;
+            EXPECT_EQ(Last(plan, IDC_KEY_DIGIT0, true), classic ? system.buttonFace : kNone);
+            EXPECT_EQ(Last(plan, IDC_KEY_ACC, false), classic ? system.buttonText : kNone);
+            EXPECT_EQ(Last(plan, IDC_KEY_PI, false), classic ? system.buttonText : kNone);
+        }
+    }
 }

@@ -21,6 +21,10 @@ public:
     }
 
     void PushState(const CalcState& state) override;
+    void Announce(const std::string& text, Announcement kind) override
+    {
+        announced.push_back((kind == Announcement::Copied ? "copied " : "") + text);
+    }
     void EnableKey(int id, bool on) override;
     // What the key shows: enabled unless the engine has disabled it.
     bool IsKeyEnabled(int id) const;
@@ -36,7 +40,8 @@ public:
     void ShowExtendedView(bool on) override;
     void TogglePrecisionControl() override { showPrecision = !showPrecision; }
 
-    CalcState shown;  // the texts as the panels show them
+    CalcState shown;                     // the texts as the panels show them
+    std::vector<std::string> announced;  // "copied " in front of a copy's
     ControlSelections controls;
     std::map<int, bool> enabled;
     bool extended = true;

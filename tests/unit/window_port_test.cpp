@@ -131,3 +131,28 @@ TEST(WindowPort, CtrlDTogglesThePrecisionControlAndRefreshesOnce)
     c.Press('D', Ctrl());
     EXPECT_FALSE(c.view.showPrecision);
 }
+
+TEST(WindowPort, EachFinishedOperationAnnouncesTheValueShownEveryTime)
+{
+    const struct {
+        const char* keys;
+        std::vector<std::string> announced;
+    } kSequences[] = {
+        {"7 + 7 =", {"14"}},
+        {"7 + 7 = =", {"14", "21"}},
+        {"5 * 1 = =", {"5", "5"}},  // the same result twice is said twice
+        {"9 sqrt", {"3"}},
+        {"12 MS Delete MR", {"12", "12"}},  // Delete writes no line
+        {"12 + 3 = Clear", {"15", "0"}},
+        {"3 Mem", {}},  // no line, nothing said: M holds what the up window showed
+    };
+    for (const auto& s : kSequences) {
+        Calc c;
+        c.Keys(s.keys);
+        EXPECT_EQ(c.view.announced, s.announced) << s.keys;
+    }
+    Calc typed;
+    typed.Type("9+1=");
+    typed.Command(CalcOp::Copy);
+    EXPECT_EQ(typed.view.announced, (std::vector<std::string>{"10", "copied 10"}));
+}
