@@ -51,7 +51,7 @@ expect_one_installed() {
     local keys
     keys=$(entries)
     [[ $(grep -c . <<<"$keys") == 1 ]] || fail "$1: $(grep -c . <<<"$keys") uninstall entries, not one"
-    [[ $(value "$keys" DisplayVersion) == 1.4.9.0 ]] || fail "$1: version $(value "$keys" DisplayVersion)"
+    [[ $(value "$keys" DisplayVersion) == 1.4.9 ]] || fail "$1: version $(value "$keys" DisplayVersion)"
     [[ $(value "$keys" Publisher) == Brimwold ]] || fail "$1: publisher $(value "$keys" Publisher)"
     # The entry's icon, ARPPRODUCTICON, is kept by the installer service with the product.
     compgen -G "$installer/{*}/tallyra.ico" >/dev/null || fail "$1: no icon for the uninstall entry"
