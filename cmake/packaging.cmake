@@ -1,27 +1,23 @@
-# The release archive: both programs, the README and the licence in one ZIP
-# (cmake --build --preset windows --target package).
+# The release (cmake --build --preset windows --target release): in release/, the ZIP and the
+# per-user MSI with both programs, their SHA256SUMS and the winget manifests, the programs and
+# the MSI signed when the environment supplies a certificate (installer/release.sh). Also the
+# installers the tests install: this version, a rebuild of it and an older one.
 if(NOT WIN32)
     return()
 endif()
 install(TARGETS tallyra-classic tallyra-styled RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .)
 
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Tallyra)
-set(CPACK_PACKAGE_VENDOR Brimwold)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME tallyra-${PROJECT_VERSION}-windows-x64)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/release)
-include(CPack)
-
 # The program's web page, kept once with the maker's addresses (about/maker_links.h): the
-# About window links to it, and the installer's Add/Remove Programs entry names it.
+# About window links to it, and the installer's Add/Remove Programs entry and the winget
+# manifests name it.
 file(STRINGS ${PROJECT_SOURCE_DIR}/about/maker_links.h TALLYRA_WEB_ADDRESS REGEX "kMakerWebAddress\\[\\] = \"")
 string(REGEX REPLACE ".*kMakerWebAddress\\[\\] = \"([^\"]*)\".*" "\\1" TALLYRA_WEB_ADDRESS "${TALLYRA_WEB_ADDRESS}")
 if(NOT TALLYRA_WEB_ADDRESS MATCHES "^https://[^\" ]+$")
     message(FATAL_ERROR "No web address found in about/maker_links.h (kMakerWebAddress)")
 endif()
+set(TALLYRA_DOWNLOAD_URL ${TALLYRA_WEB_ADDRESS}/download CACHE STRING
+    "Where the release's files are published on the web (the winget manifests point there)")
 
 set(TALLYRA_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
 set(TALLYRA_RELEASE_NAME tallyra-${PROJECT_VERSION}-windows-x64)
@@ -29,7 +25,7 @@ find_program(TALLYRA_WIXL wixl)
 find_program(TALLYRA_MSIBUILD msibuild)
 find_program(TALLYRA_MSIINFO msiinfo)
 if(NOT TALLYRA_WIXL OR NOT TALLYRA_MSIBUILD OR NOT TALLYRA_MSIINFO)
-    message(STATUS "wixl, msibuild or msiinfo not found: no installer (apt-get install wixl msitools)")
+    message(STATUS "wixl, msibuild or msiinfo not found: no installer and no release (apt-get install wixl msitools)")
     return()
 endif()
 
@@ -38,8 +34,8 @@ set(tallyra_installer_inputs
     ${PROJECT_SOURCE_DIR}/installer/pe-file-version.sh ${PROJECT_SOURCE_DIR}/resources/classic/tallyra.ico
     ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE)
 
-# An installer of the built programs as version `version` (installer/build-msi.sh); every
-# build of it has a new product code.
+# An installer of the built programs as version `version`; every build of it has a new
+# product code, as every release build has.
 function(tallyra_test_msi output version)
     add_custom_command(OUTPUT ${output}
         COMMAND ${PROJECT_SOURCE_DIR}/installer/build-msi.sh ${output} ${version} $<TARGET_FILE:tallyra-classic>
@@ -67,13 +63,11 @@ tallyra_test_msi(${TALLYRA_REBUILT_MSI} ${PROJECT_VERSION})
 tallyra_test_msi(${TALLYRA_OLDER_MSI} ${TALLYRA_OLDER_VERSION})
 add_custom_target(test_msis DEPENDS ${TALLYRA_TEST_MSI} ${TALLYRA_REBUILT_MSI} ${TALLYRA_OLDER_MSI})
 
-# The release: the ZIP, the MSI and their SHA256SUMS side by side in release/.
-set(TALLYRA_MSI ${TALLYRA_RELEASE_DIR}/${TALLYRA_RELEASE_NAME}.msi)
-tallyra_test_msi(${TALLYRA_MSI} ${PROJECT_VERSION})
+# Always run when asked for: what it signs with comes from the environment of the build.
 add_custom_target(release
-    COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
-    COMMAND sh -c "sha256sum ${TALLYRA_RELEASE_NAME}.zip ${TALLYRA_RELEASE_NAME}.msi > SHA256SUMS"
-    WORKING_DIRECTORY ${TALLYRA_RELEASE_DIR}
-    DEPENDS ${TALLYRA_MSI}
-    COMMENT "The release: ZIP, MSI and SHA256SUMS in ${TALLYRA_RELEASE_DIR}"
+    COMMAND ${CMAKE_COMMAND} -E env CMAKE_COMMAND=${CMAKE_COMMAND}
+            ${PROJECT_SOURCE_DIR}/installer/release.sh ${TALLYRA_RELEASE_DIR} ${PROJECT_VERSION}
+            $<TARGET_FILE:tallyra-classic> $<TARGET_FILE:tallyra-styled> ${TALLYRA_WEB_ADDRESS} ${TALLYRA_DOWNLOAD_URL}
+    DEPENDS tallyra-classic tallyra-styled
+    COMMENT "The release in ${TALLYRA_RELEASE_DIR}"
     VERBATIM)
