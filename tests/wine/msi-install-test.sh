@@ -54,13 +54,14 @@ value() {
     timeout 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
 }
 # Exactly one installed product, of this version and product code, and one copy of each file
-# and shortcut anywhere on the prefix's drive.
+# and shortcut anywhere on the prefix's drive (outside Windows' own folders and the temporary one,
+# where other tests put copies of their own).
 expect_one_installed() {
     local when=$1 expected_version=$2 product_code=$3 keys file count
     [[ -f $programs/tallyra-classic.exe && -f $programs/tallyra-styled.exe ]] || fail "$when: the programs are not in $programs"
     [[ -f $menu/Tallyra\ Classic.lnk && -f $menu/Tallyra\ Styled.lnk ]] || fail "$when: no shortcuts in $menu"
     for file in tallyra-classic.exe tallyra-styled.exe 'Tallyra Classic.lnk' 'Tallyra Styled.lnk'; do
-        count=$(find "$drive_c" -name "$file" -not -path '*/windows/*' 2>/dev/null | grep -c . || true)
+        count=$(find "$drive_c" -name "$file" -not -path '*/windows/*' -not -path '*/Temp/*' 2>/dev/null | grep -c . || true)
         [[ $count == 1 ]] || fail "$when: $count copies of $file"
     done
     keys=$(entries)
