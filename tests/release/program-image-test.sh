@@ -38,7 +38,9 @@ check_program() {
 
     # IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE
     flags=$("$objdump" -p "$exe" | awk '$1 == "DllCharacteristics" { print $2 }')
-    [[ -n $flags ]] && (((16#$flags & 0x8000) != 0)) || fail "$name is not marked terminal-server aware ($flags)"
+    if [[ -z $flags ]] || (((16#$flags & 0x8000) == 0)); then
+        fail "$name is not marked terminal-server aware (${flags:-no flags read})"
+    fi
 
     # The manifest resource is the manifest file's text, byte for byte.
     manifest=$(LC_ALL=C sed -n '/<assembly xmlns=/,/<\/assembly>/p' "$exe")

@@ -36,7 +36,7 @@ local_app_data=$(unix '%LOCALAPPDATA%')
 programs=$local_app_data/Programs/Tallyra
 menu=$(unix '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs/Tallyra
 installer=$(unix '%APPDATA%')/Microsoft/Installer
-drive_c=$(winepath -u 'C:\')
+drive_c=$(winepath -u "C:\\")
 # Add/Remove Programs reads both; Windows keeps a per-user product's entry with the user,
 # Wine under the machine's key.
 uninstall_keys=('HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
