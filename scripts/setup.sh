@@ -11,7 +11,8 @@ packages=(
     xvfb xdotool imagemagick xclip x11-utils
     g++-mingw-w64-x86-64
     clang-14 libclang-rt-14-dev clang-format-14
-    wixl
+    # The release: the installer (wixl) and its tables (msitools), Authenticode signing.
+    wixl msitools osslsigncode openssl
 )
 
 # Prints a command's output only when it fails.

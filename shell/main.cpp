@@ -4,6 +4,7 @@
 
 #include "calc_app.h"
 #include "fpu_precision.h"
+#include "system_function.h"
 #include "win32_registry.h"
 
 #ifndef TALLYRA_EDITION
@@ -12,12 +13,22 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    // Before anything else computes: the arithmetic relies on a 64-bit mantissa.
-    SetExtendedPrecision();
+    // Before any DLL is loaded by name: from here on only the system folder is searched.
+    LoadDllsFromSystemFolderOnly();
 
+    // The common controls are not a KnownDLL, so an import of them would be looked for beside
+    // the program first; they are taken from the system folder instead (for the Styled
+    // edition, the version 6 its manifest asks for). Before the first window: the templates
+    // hold an up-down control, and the windows make tooltips.
+    typedef BOOL(WINAPI InitCommonControlsExFunction)(const INITCOMMONCONTROLSEX*);
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (auto* initControls =
+            SystemFunction<InitCommonControlsExFunction>("comctl32.dll", "InitCommonControlsEx"))
+        initControls(&controls);
+
+    // Before anything else computes: the arithmetic relies on a 64-bit mantissa.
+    SetExtendedPrecision();
 
     Win32Registry registry;
     CCalcApp app(Edition::TALLYRA_EDITION, registry);

@@ -2,7 +2,8 @@
 // the program's window thread. A key-state table belongs to one thread and no other thread
 // can read it: attaching the driver's input to that thread (AttachThreadInput) resets the
 // table on Windows and under Wine alike, which would destroy what the test wants to see.
-// Menus are per process under Wine, so the system menu too is read from in here.
+// Menus are per process under Wine, so the system menu too is read from in here, and so is
+// where the program's DLLs come from.
 #include "key_state_probe_protocol.h"
 
 #include <cstring>
@@ -79,6 +80,26 @@ void ReadDialogFont(const CWPSTRUCT& sent)
     });
 }
 
+void ReadDllSearch(const CWPSTRUCT& sent)
+{
+    Answer<DllSearchShared>(kDllSearchSharedName, sent, [&](DllSearchShared& shared) {
+        shared.dllName[sizeof shared.dllName - 1] = '\0';
+        // By name first, and each one let go again: a DLL already loaded is found by its name
+        // wherever it came from.
+        HMODULE byName = LoadLibraryA(shared.dllName);
+        shared.loadedByName = byName != nullptr;
+        if (byName != nullptr)
+            FreeLibrary(byName);
+        HMODULE fromFolder = LoadLibraryExA(shared.dllName, nullptr, LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
+        shared.loadedFromProgramFolder = fromFolder != nullptr;
+        if (fromFolder != nullptr)
+            FreeLibrary(fromFolder);
+        shared.commonControls[0] = '\0';
+        if (HMODULE controls = GetModuleHandleA("comctl32.dll"))
+            GetModuleFileNameA(controls, shared.commonControls, sizeof shared.commonControls);
+    });
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK KeyStateProbeHook(int code, WPARAM wParam, LPARAM lParam)
@@ -91,6 +112,7 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK KeyStateProbeHook(int code, WP
         case kKeyStateWrite: ReadKeyState(*sent); break;
         case kSystemMenuRead: ReadSystemMenu(*sent); break;
         case kDialogFontRead: ReadDialogFont(*sent); break;
+        case kDllSearchRead: ReadDllSearch(*sent); break;
         default: break;
         }
     }

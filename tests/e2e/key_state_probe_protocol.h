@@ -18,6 +18,9 @@ constexpr WPARAM kKeyStateWrite = 1;
 constexpr WPARAM kSystemMenuRead = 2;
 // Describes the font the window answers WM_GETFONT with (wParam 0): a dialog's template font.
 constexpr WPARAM kDialogFontRead = 3;
+// Loads a DLL by its name alone, as the program's own loads are made, and names the common
+// controls the program took.
+constexpr WPARAM kDllSearchRead = 4;
 
 // Named file mapping that the driver creates and the probe opens.
 constexpr const char* kKeyStateSharedName = "TallyraE2eKeyStateTable";
@@ -55,6 +58,18 @@ struct WindowProbeShared {
     DWORD totalItems;  // what GetMenuItemCount said
     ProbeMenuItem items[kProbeMaxMenuItems];
     LOGFONTA font;
+};
+
+// The answer to kDllSearchRead.
+constexpr const char* kDllSearchSharedName = "TallyraE2eDllSearch";
+
+struct DllSearchShared {
+    DWORD serial;
+    DWORD threadId;
+    char dllName[64];               // asked: a DLL that lies beside the program only
+    DWORD loadedByName;             // LoadLibraryA with the bare name found it
+    DWORD loadedFromProgramFolder;  // ... and LoadLibraryExA told to look beside the program did
+    char commonControls[MAX_PATH];  // the file of the program's comctl32.dll; empty: none loaded
 };
 
 // A second hook of the probe library, WH_GETMESSAGE: it counts the key releases and the left
