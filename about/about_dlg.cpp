@@ -111,6 +111,11 @@ bool CAboutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     }
 }
 
+bool CAboutDlg::SpokenTextOf(int id, SpokenText& text)
+{
+    return SpokenTexts(id, IDS_NAME_OFFSET + id, nullptr, text);
+}
+
 bool CAboutDlg::OnClose()
 {
     End(IDCANCEL);

@@ -17,6 +17,7 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     HBRUSH OnControlColor(HDC dc, HWND control, UINT message) override;
     bool OnClose() override;
+    bool SpokenTextOf(int id, SpokenText& text) override;
     bool PreTranslateMessage(MSG& msg) override;
 
 private:

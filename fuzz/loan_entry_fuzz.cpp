@@ -25,6 +25,10 @@ public:
         FUZZ_CHECK((repaintPanels & ~kLoanPanelAll) == 0, "repaint mask " + std::to_string(repaintPanels));
         shown = display;
     }
+    void Announce(const std::string& text, Announcement) override
+    {
+        FUZZ_CHECK(!text.empty(), "an empty announcement");
+    }
 };
 
 size_t Separators(const std::string& text)

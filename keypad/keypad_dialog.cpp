@@ -44,8 +44,28 @@ bool CKeypadDlg::BringOtherForward(const char* title) const
     return true;
 }
 
+bool CKeypadDlg::ReadHighContrast()
+{
+    HIGHCONTRASTA state = {};
+    state.cbSize = sizeof state;
+    const bool on = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof state, &state, 0) &&
+                    (state.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const HighContrastColors palette{GetSysColor(COLOR_BTNFACE),   GetSysColor(COLOR_BTNTEXT),
+                                     GetSysColor(COLOR_WINDOW),    GetSysColor(COLOR_WINDOWTEXT),
+                                     GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)};
+    const bool changed =
+        on != highContrast_ ||
+        (on && (palette.buttonFace != palette_.buttonFace || palette.buttonText != palette_.buttonText ||
+                palette.window != palette_.window || palette.windowText != palette_.windowText ||
+                palette.highlight != palette_.highlight || palette.highlightText != palette_.highlightText));
+    highContrast_ = on;
+    palette_ = palette;
+    return changed;
+}
+
 bool CKeypadDlg::OnInitDialog()
 {
+    ReadHighContrast();
     BindControls();
     BuildSystemMenu();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -130,6 +150,12 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         ShowHelp();
         result = TRUE;
         return true;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High Contrast switched on or off while the window is open: it takes effect at once.
+        if (ReadHighContrast())
+            OnHighContrastChanged();
+        return false;
     case WM_QUERYENDSESSION: result = TRUE; return true;
     case WM_ENDSESSION:
         // Windows is ending: what changed since the last save would otherwise be lost.

@@ -7,6 +7,7 @@
 
 #include "dialog.h"
 #include "edition.h"
+#include "high_contrast.h"
 #include "keyboard.h"
 #include "menu_rows.h"
 #include "painted_controls.h"
@@ -116,6 +117,11 @@ protected:
     virtual Backdrop BackdropOf(int id, UINT message) const;
     // The window's background colour; the caller invalidates what needs painting.
     void SetBackground(Color color);
+    // Whether Windows' High Contrast is on, and its colours, as last read.
+    bool HighContrast() const { return highContrast_; }
+    const HighContrastColors& HighContrastPalette() const { return palette_; }
+    // High Contrast went on or off, or its colours changed: the window paints again.
+    virtual void OnHighContrastChanged() {}
 
     void ApplyTips();
     void ApplySoftButtons();
@@ -146,7 +152,12 @@ private:
     uint8_t* clearByEscape_ = nullptr;
     std::vector<OptionRow> rows_;
     PaintedControls controls_;
+    // Reads High Contrast's state and colours; true when they changed.
+    bool ReadHighContrast();
+
     HelpEntry help_;
+    bool highContrast_ = false;
+    HighContrastColors palette_ = {};
     HACCEL accelerators_ = nullptr;
     HICON icon_ = nullptr;
     HFONT boldFont_ = nullptr;

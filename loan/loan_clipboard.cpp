@@ -4,8 +4,8 @@
 
 void LoanEntry::CopyResult()
 {
-    if (!resultText_.empty())
-        clipboard_.PutText(resultText_);
+    if (!resultText_.empty() && clipboard_.PutText(resultText_))
+        view_.Announce(resultText_, Announcement::Copied);
 }
 
 void LoanEntry::PasteAmount()

@@ -4,6 +4,7 @@
 #include "command_ids.h"
 #include "keyboard.h"
 #include "resource_ids.h"
+#include "resource_text.h"
 #include "schedule_dlg.h"
 #include "window_place.h"
 
@@ -134,19 +135,39 @@ void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)
                    MF_BYCOMMAND | (entry_.HasSchedule() ? MF_ENABLED : MF_GRAYED));
 }
 
+void CLoanDlg::Announce(const std::string& text, Announcement kind)
+{
+    if (!ready_)
+        return;
+    if (kind == Announcement::Copied)
+        Dialog::Announce(FormatResourceString(IDS_ANNOUNCE_COPIED, text));
+    else if (!text.empty())
+        Dialog::Announce(text);
+}
+
+bool CLoanDlg::SpokenTextOf(int id, SpokenText& text)
+{
+    if (!SpokenTexts(id, IDS_NAME_OFFSET + id, LoanKeyShortcut(id), text))
+        return false;
+    text.name = LoanSpokenName(id, text.name, entry_.Display());
+    return true;
+}
+
 void CLoanDlg::ShowSchedule()
 {
     std::optional<PaymentSchedule> schedule = entry_.Schedule();
     if (!schedule)
         return;
-    const Color* c = settings_.crLoanColors;
+    Color c[kLoanColorCount];
+    bool systemBackgrounds = false;
+    ShownColors(c, systemBackgrounds);
     ScheduleLook look;
     look.font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
     look.valueFont = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, kFontForPanel, 0));
     look.separator = entry_.Separator();
     look.text = c[kLoanInputText];
     look.back = c[kLoanInputBack];
-    look.window = settings_.bSystemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanDialogBack];
+    look.window = systemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanDialogBack];
     CScheduleDlg dialog(settings_.bBigFont != 0, std::move(*schedule), look, clipboard_);
     dialog.RunModal(Handle());
     SetFocus(Handle());

@@ -16,6 +16,7 @@ public:
     INT_PTR DoModal(HWND owner);
 
     void ShowLoan(const LoanDisplay& display, unsigned repaintPanels) override;
+    void Announce(const std::string& text, Announcement kind) override;
     void SaveSettings() override;
 
 protected:
@@ -26,9 +27,13 @@ protected:
     bool OnAccelerator(int id) override;
     bool OnOtherSysCommand(WPARAM command, LPARAM lParam) override;
     Backdrop BackdropOf(int id, UINT message) const override;
+    bool SpokenTextOf(int id, SpokenText& text) override;
 
 private:
     void ApplyLoanColors();
+    // The colours the window shows: the stored ones, or High Contrast's.
+    void ShownColors(Color (&colors)[kLoanColorCount], bool& systemBackgrounds) const;
+    void OnHighContrastChanged() override;
     void ApplyComma();
     // "Payment Schedule...": the month-by-month table of the loan shown, over this window.
     void ShowSchedule();

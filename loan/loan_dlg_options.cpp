@@ -1,6 +1,10 @@
 // The loan window's own options and colours: the decimal separator it types, and the colours
 // the calculator hands over each time it opens the window.
 #include "loan_dlg.h"
+
+#include <algorithm>
+#include <iterator>
+
 #include "resource_ids.h"
 
 void CLoanDlg::ApplyComma()
@@ -20,9 +24,22 @@ bool CLoanDlg::OnOtherSysCommand(WPARAM wParam, LPARAM lParam)
     return true;
 }
 
+void CLoanDlg::ShownColors(Color (&c)[kLoanColorCount], bool& systemBackgrounds) const
+{
+    // The stored colours stay as they are; High Contrast only changes what is shown.
+    std::copy(std::begin(settings_.crLoanColors), std::end(settings_.crLoanColors), std::begin(c));
+    systemBackgrounds = settings_.bSystemBackgrounds != 0;
+    if (HighContrast()) {
+        ShowLoanInHighContrast(c, HighContrastPalette());
+        systemBackgrounds = false;
+    }
+}
+
 void CLoanDlg::ApplyLoanColors()
 {
-    const Color* c = settings_.crLoanColors;
+    Color c[kLoanColorCount];
+    bool systemBackgrounds = false;
+    ShownColors(c, systemBackgrounds);
     SetBackground(c[kLoanDialogBack]);
     for (int id : {IDC_LOAN_AMOUNT, IDC_LOAN_TERM, IDC_LOAN_RATE}) {
         if (CCalcPanel* panel = Panel(id)) {
@@ -34,7 +51,7 @@ void CLoanDlg::ApplyLoanColors()
         result->SetForeColor(c[kLoanResultText]);
         result->SetBackColor(c[kLoanResultBack]);
     }
-    const Color face = settings_.bSystemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanKeyBack];
+    const Color face = systemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanKeyBack];
     const struct {
         int first, last;
         LoanColor text;
@@ -52,9 +69,14 @@ void CLoanDlg::ApplyLoanColors()
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void CLoanDlg::OnHighContrastChanged()
+{
+    ApplyLoanColors();
+}
+
 CKeypadDlg::Backdrop CLoanDlg::BackdropOf(int id, UINT message) const
 {
-    if (id == 0 && settings_.bSystemBackgrounds)
+    if (id == 0 && settings_.bSystemBackgrounds && !HighContrast())
         return Backdrop::System;
     // The field radios sit on a patch of the window colour whatever the option says.
     if (id == IDC_LOAN_RADIO_AMOUNT || id == IDC_LOAN_RADIO_RATE || id == IDC_LOAN_RADIO_TERM)

@@ -1,6 +1,8 @@
 // The loan window's key map.
 #include "loan_key_map.h"
 
+#include "resource_ids.h"
+
 namespace {
 
 bool IsHelp(int key, Modifiers mods)
@@ -83,4 +85,29 @@ LoanKeyResult LoanKeyMap::OnKeyUp(int key, Modifiers mods, int field)
     if (settings_.bClearByEscape)
         entry_.ClearAll();
     return LoanKeyResult::Handled;
+}
+
+const char* LoanKeyShortcut(int id)
+{
+    static const char* const kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    if (id >= IDC_KEY_DIGIT0 && id <= IDC_KEY_DIGIT9)
+        return kDigits[id - IDC_KEY_DIGIT0];
+    switch (id) {
+    case IDC_KEY_POINT: return ".";
+    case IDC_LOAN_COMPUTE: return "Enter";
+    default: return nullptr;
+    }
+}
+
+std::string LoanSpokenName(int id, const std::string& name, const LoanDisplay& display)
+{
+    const std::string* shows = nullptr;
+    switch (id) {
+    case IDC_LOAN_AMOUNT: shows = &display.amount; break;
+    case IDC_LOAN_RATE: shows = &display.rate; break;
+    case IDC_LOAN_TERM: shows = &display.term; break;
+    case IDC_LOAN_RESULT: shows = &display.result; break;
+    default: break;
+    }
+    return shows != nullptr && !shows->empty() ? name + " " + *shows : name;
 }

@@ -38,3 +38,11 @@ private:
     const LoanSettings& settings_;
     bool escapePressed_ = false;
 };
+
+// The keyboard key that does what a key of the loan window does, as a screen reader says it;
+// null when none does.
+const char* LoanKeyShortcut(int id);
+
+// The name of a control of the loan window as spoken: a panel's name is followed by what it
+// shows ("Amount 1 000").
+std::string LoanSpokenName(int id, const std::string& name, const LoanDisplay& display);

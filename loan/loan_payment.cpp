@@ -57,6 +57,7 @@ void LoanEntry::ComputeLoan()
 
     FormatResult();
     RefreshLoan(kLoanPanelResult);
+    view_.Announce(resultText_, Announcement::Result);
 }
 
 void LoanEntry::FormatResult()

@@ -4,6 +4,7 @@
 
 #include "color_scheme.h"
 #include "edition.h"
+#include "high_contrast.h"
 #include "registry_port.h"
 #include "window_options.h"
 
@@ -47,6 +48,10 @@ void SetDefaultLoanColors(LoanSettings& settings, Color buttonFace);
 // The calculator hands its colours and its "System Backgrounds" option to the loan window
 // each time it opens it.
 void CopyCalculatorColors(const ColorScheme& calculator, LoanSettings& settings);
+
+// The loan window's colours while High Contrast is on: the panels in the window colours, the
+// keys in the button colours, the window's background the button face.
+void ShowLoanInHighContrast(Color (&colors)[kLoanColorCount], const HighContrastColors& system);
 
 const char* LoanSettingsKey(Edition edition);
 

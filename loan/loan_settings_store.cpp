@@ -33,6 +33,19 @@ void CopyCalculatorColors(const ColorScheme& calculator, LoanSettings& settings)
     settings.bSystemBackgrounds = calculator.bSystemBackgrounds;
 }
 
+void ShowLoanInHighContrast(Color (&colors)[kLoanColorCount], const HighContrastColors& system)
+{
+    colors[kLoanInputText] = system.windowText;
+    colors[kLoanResultText] = system.windowText;
+    colors[kLoanInputBack] = system.window;
+    colors[kLoanResultBack] = system.window;
+    colors[kLoanDigitKeysText] = system.buttonText;
+    colors[kLoanEqualsKeyText] = system.buttonText;
+    colors[kLoanPointKeyText] = system.buttonText;
+    colors[kLoanDialogBack] = system.buttonFace;
+    colors[kLoanKeyBack] = system.buttonFace;
+}
+
 const char* LoanSettingsKey(Edition edition)
 {
     return edition == Edition::Styled ? "Software\\Brimwold\\Loan Calculator\\Styled"

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "calc_display.h"
+
 // The loan inputs in the order of their radio buttons.
 enum class LoanField { Amount = 0, Rate = 1, Term = 2 };
 
@@ -30,4 +32,6 @@ class ILoanView {
 public:
     virtual ~ILoanView() = default;
     virtual void ShowLoan(const LoanDisplay& display, unsigned repaintPanels) = 0;
+    // Said to a screen reader: a loan's result as it appears, what Copy put on the clipboard.
+    virtual void Announce(const std::string& text, Announcement kind) = 0;
 };

@@ -53,6 +53,8 @@
 #define IDS_SELECT_ALL_TAPE 625
 #define IDS_TAPE_TITLE 626
 #define IDS_PAYMENT_SCHEDULE 627
+// "Copied %s": what is announced when a value goes to the clipboard.
+#define IDS_ANNOUNCE_COPIED 628
 
 // Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
 // (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and

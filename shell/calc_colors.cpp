@@ -20,8 +20,11 @@ void CCalcDlg::ApplyColors(uint32_t mask)
     ApplyColorTargets(PlanColors(settings_.colors, mask, CurrentColorContext()));
 }
 
-void CCalcDlg::ApplyColorTargets(const std::vector<ColorTarget>& targets)
+void CCalcDlg::ApplyColorTargets(std::vector<ColorTarget> targets)
 {
+    // The stored colours stay as they are; High Contrast only changes what is shown.
+    if (HighContrast())
+        ShowInHighContrast(targets, HighContrastPalette());
     bool tape = false;
     for (const ColorTarget& target : targets) {
         if (target.id == IDC_PANEL_CURRENT) {  // the tape wears the entry panel's colours
@@ -83,6 +86,17 @@ void CCalcExtDlg::ToggleInMemory()
 {
     CCalcDlg::ToggleInMemory();
     RefreshPanelBacks(kAllColors);
+}
+
+void CCalcDlg::OnHighContrastChanged()
+{
+    ApplyColors(kAllColors);
+    PushState(engine_.State());  // the last operation's colour
+}
+
+Color CCalcDlg::LastOpShownColor(int op) const
+{
+    return HighContrast() ? HighContrastPalette().windowText : LastOpColor(settings_.colors, op);
 }
 
 void CCalcExtDlg::OnTipsChanged()

@@ -46,12 +46,16 @@ protected:
     bool OnKeyClicked(int id) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     Backdrop BackdropOf(int id, UINT message) const override;
+    bool SpokenTextOf(int id, SpokenText& text) override;
 
     // Shows or hides the precision control as the option says; the engine's display is
     // refreshed over it by the caller.
     virtual void ApplyPrecisionControl() {}
     // Pushes the colours the plan gives the keys and panels.
-    void ApplyColorTargets(const std::vector<ColorTarget>& targets);
+    void ApplyColorTargets(std::vector<ColorTarget> targets);
+    void OnHighContrastChanged() override;
+    // The last operation's panel text colour: its key's family, or High Contrast's.
+    Color LastOpShownColor(int op) const;
     ColorContext CurrentColorContext() const;
     void StartLoanCalculator();
     virtual IRegistry& Registry() = 0;
@@ -105,7 +109,7 @@ private:
     bool deferring_ = false;
     std::optional<CalcState> deferredState_;
     std::map<int, bool> deferredEnables_;
-    std::string announcement_;
+    std::optional<std::string> deferredAnnouncement_;
     COLORREF tapeText_ = 0;
     COLORREF tapeBack_ = 0xFFFFFF;
 };

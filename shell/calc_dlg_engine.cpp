@@ -14,6 +14,7 @@
 #include "command_ids.h"
 #include "resource_ids.h"
 #include "resource_text.h"
+#include "spoken.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ void CCalcDlg::PushState(const CalcState& state)
     SetItemText(IDC_PANEL_UP_LABEL, state.strUpLabel);
     SetItemText(IDC_PANEL_LAST_OP, state.strLastOp);
     if (CCalcPanel* panel = Panel(IDC_PANEL_LAST_OP))
-        panel->SetForeColor(LastOpColor(settings_.colors, state.nLastOp));
+        panel->SetForeColor(LastOpShownColor(state.nLastOp));
     SetItemText(IDC_PANEL_OTHER, state.strOther);
     SetItemText(IDC_PANEL_INTEGER, state.strInteger);
     SetItemText(IDC_PANEL_OTHER_LABEL, state.strOtherLabel);
@@ -194,7 +195,22 @@ void CCalcDlg::PushState(const CalcState& state)
 
 void CCalcDlg::Announce(const std::string& text, Announcement kind)
 {
-    announcement_ = kind == Announcement::Copied ? "Copied " + text : text;
+    if (!ready_)
+        return;
+    const std::string said =
+        kind == Announcement::Copied ? FormatResourceString(IDS_ANNOUNCE_COPIED, text) : text;
+    if (deferring_)
+        deferredAnnouncement_ = said;  // a paste says only where it ended
+    else
+        Dialog::Announce(said);
+}
+
+bool CCalcDlg::SpokenTextOf(int id, SpokenText& text)
+{
+    if (!SpokenTexts(id, SpokenNameId(id, engine_.ExtendedView()), KeyShortcut(id, edition_), text))
+        return false;
+    text.name = SpokenName(id, text.name, engine_.State());
+    return true;
 }
 
 void CCalcDlg::Paste(bool copyAfter)
@@ -209,6 +225,8 @@ void CCalcDlg::Paste(bool copyAfter)
         PushState(*last);
     for (const auto& [id, enabled] : std::exchange(deferredEnables_, {}))
         EnableKey(id, enabled);
+    if (const std::optional<std::string> said = std::exchange(deferredAnnouncement_, std::nullopt))
+        Dialog::Announce(*said);
     if (copyAfter)
         ToEngine(CalcEvent::Command(CalcOp::Copy));
 }

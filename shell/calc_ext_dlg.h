@@ -39,8 +39,11 @@ private:
     void OnColorsChanged(CChColorExtDlg& dialog);
     // Moves the window to its stored place; false when there is none to take.
     bool RestorePosition();
+    // Shows or hides the controls the basic view cuts off.
+    void ShowFoldedControls(bool on);
 
     IRegistry& registry_;
+    std::vector<HWND> foldedControls_;  // right of the basic view's edge
 };
 
 // The settings every window of the process shares: the custom colours and the save count.

@@ -18,7 +18,29 @@ void CCalcExtDlg::ShowExtendedView(bool on)
         SetDlgItemTextA(Handle(), IDC_KEY_VIEW, ">");
     }
     settings_.bExtendedView = on ? 1 : 0;
+    ShowFoldedControls(on);
     MoveWindow(Handle(), window.left, window.top, right - window.left, window.bottom - window.top, TRUE);
+}
+
+void CCalcExtDlg::ShowFoldedControls(bool on)
+{
+    // What the fold cuts off is hidden as well, so that a screen reader does not offer 35
+    // controls nobody can see or reach; the precision control shows only where its option
+    // asks for it.
+    if (foldedControls_.empty()) {
+        const LONG cut = ScreenRect(Item(IDC_PANEL_INTEGER)).left;
+        for (const auto& [id, control] : Controls())
+            if (ScreenRect(control).left >= cut)
+                foldedControls_.push_back(control);
+    }
+    for (HWND control : foldedControls_) {
+        const int id = GetDlgCtrlID(control);
+        const bool precision = id == IDC_PRECISION_EDIT || id == IDC_PRECISION_SPIN;
+        const bool visible = on && (!precision || settings_.bShowPrecision);
+        const bool shown = (GetWindowLongPtrA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown != visible)
+            ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 void CCalcExtDlg::ApplyPrecisionControl()
@@ -30,8 +52,11 @@ void CCalcExtDlg::ApplyPrecisionControl()
         RECT rect = ScreenRect(panel);
         if (settings_.bShowPrecision) {
             rect.left = ScreenRect(spin).right + 2;
-            ShowWindow(spin, SW_SHOW);
-            ShowWindow(edit, SW_SHOW);
+            // Folded away in the basic view, shown when the view unfolds.
+            if (engine_.ExtendedView()) {
+                ShowWindow(spin, SW_SHOW);
+                ShowWindow(edit, SW_SHOW);
+            }
         } else {
             ShowWindow(spin, SW_HIDE);
             ShowWindow(edit, SW_HIDE);

@@ -233,6 +233,11 @@ bool CTapeWindow::OnSysCommand(WPARAM command, LPARAM /*lParam*/)
     return RunCommand(static_cast<UINT>(command & 0xFFF0));
 }
 
+bool CTapeWindow::SpokenTextOf(int id, SpokenText& text)
+{
+    return SpokenTexts(id, IDS_NAME_OFFSET + id, nullptr, text);
+}
+
 bool CTapeWindow::OnClose()
 {
     Hide();

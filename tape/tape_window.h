@@ -55,6 +55,7 @@ protected:
     void OnSize(int width, int height) override;
     bool OnClose() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool SpokenTextOf(int id, SpokenText& text) override;
 
 private:
     HWND List() const;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "resource_text.h"
+
 namespace {
 
 // The dialog being created: WM_SETFONT arrives before WM_INITDIALOG, while the window does not
@@ -47,6 +49,39 @@ bool IsButtonWindow(HWND window)
     char name[16];
     return window != nullptr && GetClassNameA(window, name, sizeof name) > 0 &&
            lstrcmpiA(name, "Button") == 0;
+}
+
+bool Dialog::SpokenTexts(int id, UINT nameId, const char* shortcut, SpokenText& text)
+{
+    text.name = LoadResourceString(nameId);
+    if (text.name.empty())
+        return false;
+    text.description = LoadResourceString(static_cast<UINT>(id));
+    text.shortcut = shortcut != nullptr ? shortcut : "";
+    return true;
+}
+
+bool Dialog::SpokenTextOf(HWND control, SpokenText& text)
+{
+    return SpokenTextOf(GetDlgCtrlID(control), text);
+}
+
+void Dialog::MakeControlsHeard()
+{
+    for (const auto& [id, control] : Controls()) {
+        SpokenText text;
+        if (id <= 0 || !SpokenTextOf(id, text))
+            continue;
+        if (SubclassedControl* painted = SubclassedControl::Of(control)) {
+            painted->SetSpokenTextSource(this);
+            continue;
+        }
+        auto heard = std::make_unique<SubclassedControl>();
+        if (heard->Attach(control)) {
+            heard->SetSpokenTextSource(this);
+            heard_.push_back(std::move(heard));
+        }
+    }
 }
 
 Dialog::~Dialog()
@@ -145,7 +180,9 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_INITDIALOG:
         created_ = true;
         result = OnInitDialog() ? TRUE : FALSE;
+        MakeControlsHeard();
         return true;
+    case WM_GETOBJECT: result = announcer_.Answer(hwnd_, wParam, lParam); return result != 0;
     case WM_COMMAND: {
         const int code = IsButtonDoubleClick(wParam, lParam) ? BN_CLICKED : HIWORD(wParam);
         return OnCommand(LOWORD(wParam), code, reinterpret_cast<HWND>(lParam));

@@ -1,9 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "announcer.h"
+#include "subclassed_control.h"
 
 #include "window_results.h"
 
@@ -14,7 +18,7 @@
 // returns true when it handled its message, and what it leaves goes to the dialog manager's
 // default processing. The one place that knows how each answer travels back (a return value
 // or DWLP_MSGRESULT) is here.
-class Dialog {
+class Dialog : private ISpokenTextSource {
 public:
     explicit Dialog(int templateId) : templateId_(templateId) {}
     virtual ~Dialog();
@@ -73,11 +77,28 @@ protected:
     // True when the message was consumed and must not be dispatched.
     virtual bool PreTranslateMessage(MSG& /*msg*/) { return false; }
 
+    // What a screen reader is told of the control `id` beyond what the system tells: false
+    // when nothing. Asked every time a reader wants the control, so a value can follow.
+    virtual bool SpokenTextOf(int /*id*/, SpokenText& /*text*/) { return false; }
+    // The name string `nameId`, the control's tooltip (the string of its id) as its
+    // description, and `shortcut`: the texts most controls are spoken with. False when there
+    // is no name string.
+    static bool SpokenTexts(int id, UINT nameId, const char* shortcut, SpokenText& text);
+    // Says `text` to a screen reader, every time it is called.
+    void Announce(const std::string& text) { announcer_.Say(hwnd_, text); }
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool DispatchNotify(const NMHDR& header, LRESULT& result);
     HWND CreateWindowFromTemplate(HWND owner);
+    bool SpokenTextOf(HWND control, SpokenText& text) override;
+    // Lets every control with something to say answer a screen reader: a control the window
+    // subclasses already is told where its texts come from, the others are subclassed for it.
+    void MakeControlsHeard();
+
+    Announcer announcer_;
+    std::vector<std::unique_ptr<SubclassedControl>> heard_;
 
     int templateId_;
     HWND hwnd_ = nullptr;

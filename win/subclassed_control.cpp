@@ -92,6 +92,21 @@ void SubclassedControl::Detach()
     hwnd_ = nullptr;
 }
 
+SubclassedControl* SubclassedControl::Of(HWND control)
+{
+    const auto found = FindHook(control);
+    return found != Hooks().end() ? found->object : nullptr;
+}
+
+LRESULT SubclassedControl::SpokenObject(WPARAM wParam, LPARAM lParam)
+{
+    SpokenText text;
+    if (spoken_ == nullptr || static_cast<LONG>(lParam) != OBJID_CLIENT ||
+        !spoken_->SpokenTextOf(hwnd_, text))
+        return 0;
+    return AnswerGetObject(hwnd_, wParam, OBJID_CLIENT, text);
+}
+
 LRESULT SubclassedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return Default(message, wParam, lParam);
@@ -127,6 +142,10 @@ LRESULT CALLBACK SubclassedControl::SubclassProc(HWND hwnd, UINT message, WPARAM
     if (hook.object == nullptr)
         return CallPrevious(hook, hwnd, message, wParam, lParam);
     try {
+        if (message == WM_GETOBJECT) {
+            if (const LRESULT object = hook.object->SpokenObject(wParam, lParam))
+                return object;
+        }
         return hook.object->WindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the window system's frames.

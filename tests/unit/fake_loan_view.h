@@ -9,6 +9,10 @@
 // and each push's repaint mask is kept in order.
 class FakeLoanView : public ILoanView {
 public:
+    void Announce(const std::string& text, Announcement kind) override
+    {
+        announced.push_back((kind == Announcement::Copied ? "copied " : "") + text);
+    }
     void ShowLoan(const LoanDisplay& display, unsigned repaintPanels) override
     {
         shown = display;
@@ -19,6 +23,7 @@ public:
 
     LoanDisplay shown;
     std::vector<unsigned> repaints;
+    std::vector<std::string> announced;  // "copied " in front of a copy's
 };
 
 // One loan entry on a fake window, refreshed once as the window does when it opens.

@@ -1,5 +1,7 @@
 // The loan calculator's settings in the registry.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "loan_settings.h"
 #include "registry_fixture.h"
@@ -218,4 +220,20 @@ TEST(LoanColors, TheCalculatorHandsOverItsColoursAndSystemBackgrounds)
     const Color expected[kLoanColorCount] = {0x104, 0x105, 0x100, 0x101, 0x108, 0x109, 0x10A, 0x10D, 0x10E};
     EXPECT_EQ(std::memcmp(s.crLoanColors, expected, sizeof expected), 0);
     EXPECT_EQ(s.bSystemBackgrounds, 1);
+}
+
+TEST(LoanColours, HighContrastShowsEveryRoleInItsSystemColour)
+{
+    const HighContrastColors system{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060};
+    LoanSettings settings;
+    SetDefaultLoanColors(settings, 0xC0C0C0);
+    Color shown[kLoanColorCount];
+    std::copy(std::begin(settings.crLoanColors), std::end(settings.crLoanColors), std::begin(shown));
+    ShowLoanInHighContrast(shown, system);
+    const Color expected[kLoanColorCount] = {system.windowText, system.windowText, system.window,
+                                             system.window,     system.buttonText, system.buttonText,
+                                             system.buttonText, system.buttonFace, system.buttonFace};
+    for (size_t i = 0; i < kLoanColorCount; ++i)
+        EXPECT_EQ(shown[i], expected[i]) << "colour " << i;
+    EXPECT_EQ(settings.crLoanColors[kLoanDialogBack], 0xC0C0C0u);  // the stored ones untouched
 }
