@@ -135,7 +135,8 @@ void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)
 
 void CLoanDlg::ShowSchedule()
 {
-    std::optional<PaymentSchedule> schedule = entry_.Schedule();
+    const ScheduleLoan loan = entry_.ScheduleInputs();
+    std::optional<PaymentSchedule> schedule = BuildSchedule(loan);
     if (!schedule)
         return;
     const Color* c = settings_.crLoanColors;
@@ -146,7 +147,7 @@ void CLoanDlg::ShowSchedule()
     look.text = c[kLoanInputText];
     look.back = c[kLoanInputBack];
     look.window = settings_.bSystemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanDialogBack];
-    CScheduleDlg dialog(settings_.bBigFont != 0, std::move(*schedule), look, clipboard_);
+    CScheduleDlg dialog(settings_.bBigFont != 0, loan, std::move(*schedule), look, clipboard_);
     dialog.RunModal(Handle());
     SetFocus(Handle());
 }
