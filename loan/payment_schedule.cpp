@@ -50,6 +50,8 @@ std::optional<Start> StartOf(const ScheduleLoan& loan)
     s.months = static_cast<int>(loan.months);
     // A double below 2^46 times 100 needs at most 60 bits: exact with a 64-bit mantissa.
     s.amount = RoundHalfAway(static_cast<long double>(loan.amount) * 100.0L);
+    if (s.amount == 0)  // less than half a cent: nothing to pay back
+        return std::nullopt;
     s.rate = RoundHalfAway(static_cast<long double>(loan.yearlyRate) * 1e6L);
     const int64_t most = kMaxScheduleTotal / s.months;
     if (s.rate == 0) {

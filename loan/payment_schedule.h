@@ -56,11 +56,11 @@ constexpr int64_t kMaxScheduleTotal = int64_t{1} << 62;
 // Rounds to the nearest integer, halves away from zero.
 int64_t RoundHalfAway(long double value);
 
-// Whether the loan has a schedule: an amount above 0 and below kMaxScheduleAmount, a whole
-// number of months from 1 to kMaxScheduleMonths, a rate from 0 to below kMaxScheduleRate, a
-// finite payment whose months add up to less than kMaxScheduleTotal cents, and a first
-// month, when it is not the last, whose payment exceeds its interest. Takes the same time
-// for every term: the loan window asks at every key.
+// Whether the loan has a schedule: an amount of at least a cent (once rounded) and below
+// kMaxScheduleAmount, a whole number of months from 1 to kMaxScheduleMonths, a rate from 0 to
+// below kMaxScheduleRate, a finite payment whose months add up to less than
+// kMaxScheduleTotal cents, and a first month, when it is not the last, whose payment exceeds
+// its interest. Takes the same time for every term: the loan window asks at every key.
 bool HasSchedule(const ScheduleLoan& loan);
 
 // The schedule of the loan paying `extraCents` more each month, or nothing when the loan has

@@ -168,6 +168,7 @@ TEST(PaymentSchedule, NoScheduleWithoutALoanOrBeyondItsBounds)
              {"1000", "10%", ""},
              {"1000", "10%", "0"},
              {"0", "10%", "12"},
+             {"0.004", "10%", "1"},  // less than half a cent
              {"1000", "10%", "1.5"},
              {"100000", "5%", "10000"},         // more months than kMaxScheduleMonths
              {"70368744177664", "5%", "12"},    // kMaxScheduleAmount
