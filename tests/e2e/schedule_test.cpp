@@ -241,6 +241,37 @@ TEST_F(ScheduleTest, Screenshot)
     ASSERT_NO_FATAL_FAILURE(CloseSchedule());
 }
 
+// The window grows: the list and the chart take the room, the lines and buttons keep to the
+// bottom and the buttons to the right; it never becomes smaller than it opened.
+TEST_F(ScheduleTest, GrowsWithTheWindowAndKeepsItsSize)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenLoan());
+    ASSERT_NO_FATAL_FAILURE(OpenSchedule());
+    const RECT first = WindowRect(schedule_);
+    const RECT list = ControlRect(schedule_, IDC_SCHEDULE_LIST);
+    const RECT chart = ControlRect(schedule_, IDC_SCHEDULE_CHART);
+    const RECT close = ControlRect(schedule_, IDCANCEL);
+    const RECT box = ControlRect(schedule_, IDC_SCHEDULE_EXTRA);
+    ASSERT_TRUE(SetWindowPos(schedule_, nullptr, first.left, first.top, Width(first) + 120,
+                             Height(first) + 90, SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(Sync(schedule_));
+    EXPECT_EQ(Width(ControlRect(schedule_, IDC_SCHEDULE_LIST)), Width(list) + 120);
+    EXPECT_EQ(Height(ControlRect(schedule_, IDC_SCHEDULE_LIST)), Height(list) + 60);
+    EXPECT_EQ(Height(ControlRect(schedule_, IDC_SCHEDULE_CHART)), Height(chart) + 30);
+    EXPECT_EQ(ControlRect(schedule_, IDCANCEL).left, close.left + 120);
+    EXPECT_EQ(ControlRect(schedule_, IDCANCEL).top, close.top + 90);
+    EXPECT_EQ(ControlRect(schedule_, IDC_SCHEDULE_EXTRA).left, box.left);
+    EXPECT_EQ(ControlRect(schedule_, IDC_SCHEDULE_EXTRA).top, box.top + 90);
+
+    ASSERT_TRUE(SetWindowPos(schedule_, nullptr, first.left, first.top, Width(first) / 2, Height(first) / 2,
+                             SWP_NOZORDER | SWP_NOACTIVATE));
+    ASSERT_TRUE(Sync(schedule_));
+    EXPECT_EQ(Width(WindowRect(schedule_)), Width(first));
+    EXPECT_EQ(Height(WindowRect(schedule_)), Height(first));
+    EXPECT_EQ(ControlRect(schedule_, IDCANCEL).left, close.left);
+    ASSERT_NO_FATAL_FAILURE(CloseSchedule());
+}
+
 TEST_F(ScheduleTest, TheCommaOptionWritesItsSeparator)
 {
     ASSERT_NO_FATAL_FAILURE(OpenLoan());
