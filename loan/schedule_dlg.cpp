@@ -251,10 +251,10 @@ LRESULT CScheduleDlg::ExtraBoxControl::WindowProc(UINT message, WPARAM wParam, L
     return Default(message, wParam, lParam);
 }
 
-bool CScheduleDlg::CellText(int row, int column)
+const std::string& CScheduleDlg::CellText(int row, int column)
 {
     cell_ = ScheduleCell(shown_, row, column, look_.separator);
-    return true;
+    return cell_;
 }
 
 void CScheduleDlg::Copy()
@@ -320,19 +320,22 @@ bool CScheduleDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom != IDC_SCHEDULE_LIST)
             return false;
+        // The list keeps no texts: each cell is asked for as it comes into sight.
         if (header->code == LVN_GETDISPINFOA) {
             auto* info = reinterpret_cast<NMLVDISPINFOA*>(lParam);
             if ((info->item.mask & LVIF_TEXT) != 0 && info->item.pszText != nullptr &&
-                info->item.cchTextMax > 0 && CellText(info->item.iItem, info->item.iSubItem))
-                lstrcpynA(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
+                info->item.cchTextMax > 0)
+                lstrcpynA(info->item.pszText, CellText(info->item.iItem, info->item.iSubItem).c_str(),
+                          info->item.cchTextMax);
             result = 0;
             return true;
         }
         if (header->code == LVN_GETDISPINFOW) {
             auto* info = reinterpret_cast<NMLVDISPINFOW*>(lParam);
             if ((info->item.mask & LVIF_TEXT) != 0 && info->item.pszText != nullptr &&
-                info->item.cchTextMax > 0 && CellText(info->item.iItem, info->item.iSubItem)) {
-                MultiByteToWideChar(CP_ACP, 0, cell_.c_str(), -1, info->item.pszText, info->item.cchTextMax);
+                info->item.cchTextMax > 0) {
+                MultiByteToWideChar(CP_ACP, 0, CellText(info->item.iItem, info->item.iSubItem).c_str(), -1,
+                                    info->item.pszText, info->item.cchTextMax);
                 info->item.pszText[info->item.cchTextMax - 1] = L'\0';
             }
             result = 0;

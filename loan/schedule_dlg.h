@@ -70,7 +70,8 @@ private:
     void FitColumns();
     void LayOut();
     int TextWidth(HWND control, const std::string& text) const;
-    bool CellText(int row, int column);
+    // The window-free text of a cell, kept until the list has copied it.
+    const std::string& CellText(int row, int column);
 
     ScheduleLoan loan_;
     PaymentSchedule base_;   // the loan without the extra
