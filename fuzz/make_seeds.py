@@ -259,6 +259,37 @@ def loan_entry():
           + [PASTE, 1, 0x20, 2] + list(b"123") + [CLIPBOARD] + loan_paste("5"))
 
 
+# ---- payment_schedule ----------------------------------------------------------------------
+# Header bits: 0 the loan as texts (length byte, bytes; else four doubles, the months a byte
+# below 128 or 128 and a double), 1 the extra typed into the box (edit count, then per edit
+# from, to, kind: 0 a key and its byte, 1 a paste, its length and bytes; else 8 bytes of a
+# signed number), 2 the comma. Then the chart's width / 8 and height / 2.
+def schedule_texts(amount, rate, term):
+    return text_bytes(amount) + text_bytes(rate) + text_bytes(term)
+
+
+def box_keys(text):
+    out = [len(text) + 1]
+    for c in text:
+        out += [200, 200, 0, ord(c)]
+    return out
+
+
+def payment_schedule():
+    t = "payment_schedule"
+    write(t, "refused-payment-below-interest", [1] + schedule_texts("1061.60", "7.5%", "9999") + [0] * 8 + [40, 50])
+    write(t, "long-loan-last-payment", [1] + schedule_texts("1000", "20%", "360") + [0] * 8 + [60, 60])
+    write(t, "extra-typed-with-comma",
+          [7] + schedule_texts("15000", "4,9%", "48") + box_keys("5x0,5") + [0, 0, 1, 5] + list(b"1 2,3")
+          + [50, 40])
+    write(t, "largest-inputs",
+          [0] + list(double(70368744177663.99) + double(999999999.9)) + [128] + list(double(9999.0))
+          + list(double(1e300)) + list(struct.pack("<q", 2 ** 63 - 1)) + [255, 255])
+    write(t, "payment-one-cent-above-interest",
+          [0] + list(double(1000.0) + double(12.0)) + [120] + list(double(10.01)) + list(struct.pack("<q", 1))
+          + [3, 3])
+
+
 # ---- unscramble ----------------------------------------------------------------------------
 def scramble(text, key):
     out = bytearray(b"ZM" + bytes(key))
@@ -308,6 +339,7 @@ def main():
     engine_events()
     settings_load()
     loan_entry()
+    payment_schedule()
     unscramble()
     radix_text()
     return 0

@@ -155,7 +155,8 @@ bool CLoanDlg::SpokenTextOf(int id, SpokenText& text)
 
 void CLoanDlg::ShowSchedule()
 {
-    std::optional<PaymentSchedule> schedule = entry_.Schedule();
+    const ScheduleLoan loan = entry_.ScheduleInputs();
+    std::optional<PaymentSchedule> schedule = BuildSchedule(loan);
     if (!schedule)
         return;
     Color c[kLoanColorCount];
@@ -168,7 +169,7 @@ void CLoanDlg::ShowSchedule()
     look.text = c[kLoanInputText];
     look.back = c[kLoanInputBack];
     look.window = systemBackgrounds ? GetSysColor(COLOR_BTNFACE) : c[kLoanDialogBack];
-    CScheduleDlg dialog(settings_.bBigFont != 0, std::move(*schedule), look, clipboard_);
+    CScheduleDlg dialog(settings_.bBigFont != 0, loan, std::move(*schedule), look, clipboard_);
     dialog.RunModal(Handle());
     SetFocus(Handle());
 }

@@ -55,8 +55,10 @@ public:
     bool ValidateInputs();
     // The payment and total of the inputs as the result line, or an empty line.
     void ComputeLoan();
-    // The month-by-month schedule of the inputs as they stand, with the payment ComputeLoan
-    // would compute; nothing when they have none (see BuildSchedule).
+    // The inputs as they stand, with the payment ComputeLoan would compute: the loan whose
+    // month-by-month schedule the window shows. Its schedule without an extra payment, or
+    // nothing when it has none (see HasSchedule).
+    ScheduleLoan ScheduleInputs();
     std::optional<PaymentSchedule> Schedule();
     bool HasSchedule();
     // Pushes every text and key state to the window and repaints the panels in the mask.
@@ -84,8 +86,6 @@ private:
     // Edits the selected text with its rate "%" taken off, then shows it.
     template <typename Edit> void EditSelected(Edit edit);
     void FormatResult();
-    // Reads the inputs; the payment the schedule starts from.
-    double SchedulePayment();
 
     ILoanView& view_;
     IClipboard& clipboard_;

@@ -69,20 +69,23 @@ void LoanEntry::FormatResult()
         ReplaceChar(resultText_, '.', ',');
 }
 
-double LoanEntry::SchedulePayment()
+ScheduleLoan LoanEntry::ScheduleInputs()
 {
     ValidateInputs();
-    return rate_ > 0.0 ? static_cast<double>(MonthlyPayment(rate_, months_, amount_)) : 0.0;
+    ScheduleLoan loan;
+    loan.amount = amount_;
+    loan.yearlyRate = rate_;
+    loan.months = months_;
+    loan.payment = rate_ > 0.0 ? static_cast<double>(MonthlyPayment(rate_, months_, amount_)) : 0.0;
+    return loan;
 }
 
 std::optional<PaymentSchedule> LoanEntry::Schedule()
 {
-    const double payment = SchedulePayment();
-    return BuildSchedule(amount_, rate_, months_, payment);
+    return BuildSchedule(ScheduleInputs());
 }
 
 bool LoanEntry::HasSchedule()
 {
-    const double payment = SchedulePayment();
-    return ::HasSchedule(amount_, rate_, months_, payment);
+    return ::HasSchedule(ScheduleInputs());
 }

@@ -2,33 +2,74 @@
 
 #include <cmath>
 
-#include "group_digits.h"
+// Why nothing here overflows, from the bounds HasSchedule sets (A the amount in cents, R the
+// rate in millionths of a percent, n the months, P the payment in cents, E the extra):
+// - A < 2^46 x 100 < 2^53 and R < 10^15 < 2^50, so every balance x rate product is below
+//   2^103: it is taken in 128 bits.
+// - The first month's interest I1 is the largest of all (the balance only falls and the
+//   rounding is monotone), and it is below 2^62 / n. With n > 1 the payment exceeds it and
+//   P <= 2^62 / n as well.
+// - Every row pays at most max(P + E, A + I1) < 2^62 + 2^54, with E capped at A.
+// - Every schedule repays A, so its total is A plus its interest. Without the extra, n - 1
+//   months pay P and the last A + I1 at most: below 2^62 + 2^53. An extra only lowers every
+//   balance and so every month's interest: the total with it is no larger. Totals fit 63 bits.
 
 namespace {
 
 using Wide = __int128;
 
-// n / d rounded half away from zero, d > 0.
-int64_t DivideRounded(Wide n, Wide d)
+// The interest of a month: balance x R / (12 months x 100 percent x 10^kRateDecimals).
+constexpr int64_t kRateDivisor = int64_t{1200} * 1000000;
+static_assert(kRateDecimals == 6, "kRateDivisor counts millionths of a percent");
+
+// n / d rounded half away from zero, for n >= 0 and d > 0.
+Wide DivideRounded(Wide n, Wide d)
 {
-    const Wide magnitude = (2 * (n < 0 ? -n : n) + d) / (2 * d);
-    return static_cast<int64_t>(n < 0 ? -magnitude : magnitude);
+    return (2 * n + d) / (2 * d);
 }
 
-std::string PlainCents(int64_t cents, char separator)
-{
-    const bool negative = cents < 0;
-    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(cents) : static_cast<uint64_t>(cents);
-    std::string fraction = std::to_string(magnitude % 100);
-    if (fraction.size() < 2)
-        fraction.insert(0, "0");
-    return (negative ? "-" : "") + std::to_string(magnitude / 100) + separator + fraction;
-}
+// The loan in whole numbers, checked against the bounds above.
+struct Start {
+    int64_t amount = 0;   // A
+    int64_t rate = 0;     // R
+    int months = 0;       // n
+    int64_t payment = 0;  // P
+};
 
-// The rate as an exact decimal: millionths of a percent.
-int64_t RateMillionths(double yearlyRate)
+// Every test is written so that a NaN fails it.
+std::optional<Start> StartOf(const ScheduleLoan& loan)
 {
-    return static_cast<int64_t>(std::round(static_cast<long double>(yearlyRate) * 1e6L));
+    if (!(loan.amount > 0.0 && loan.amount < kMaxScheduleAmount))
+        return std::nullopt;
+    if (!(loan.months >= 1.0 && loan.months <= kMaxScheduleMonths) || std::floor(loan.months) != loan.months)
+        return std::nullopt;
+    if (!(loan.yearlyRate >= 0.0 && loan.yearlyRate < kMaxScheduleRate))
+        return std::nullopt;
+
+    Start s;
+    s.months = static_cast<int>(loan.months);
+    // A double below 2^46 times 100 needs at most 60 bits: exact with a 64-bit mantissa.
+    s.amount = RoundHalfAway(static_cast<long double>(loan.amount) * 100.0L);
+    if (s.amount == 0)  // less than half a cent: nothing to pay back
+        return std::nullopt;
+    s.rate = RoundHalfAway(static_cast<long double>(loan.yearlyRate) * 1e6L);
+    const int64_t most = kMaxScheduleTotal / s.months;
+    if (s.rate == 0) {
+        s.payment = static_cast<int64_t>(DivideRounded(s.amount, s.months));  // at most A
+    } else {
+        // Checked before it is converted: an out-of-range conversion is undefined.
+        const long double cents = static_cast<long double>(loan.payment) * 100.0L;
+        if (!(cents >= 0.0L && cents < static_cast<long double>(most)))
+            return std::nullopt;
+        s.payment = RoundHalfAway(cents);
+    }
+    const Wide firstInterest = DivideRounded(Wide{s.amount} * s.rate, kRateDivisor);
+    if (firstInterest >= most)
+        return std::nullopt;
+    // A first month that is not the last and repays nothing: no later month repays more.
+    if (s.months > 1 && s.payment <= firstInterest)
+        return std::nullopt;
+    return s;
 }
 
 }  // namespace
@@ -38,63 +79,46 @@ int64_t RoundHalfAway(long double value)
     return static_cast<int64_t>(std::round(value));
 }
 
-bool HasSchedule(double amount, double yearlyRate, double months, double payment)
+bool HasSchedule(const ScheduleLoan& loan)
 {
-    // A rate of a million percent a year and more is no loan anyone pays; below it, and with
-    // a payment below four times the largest amount, every product fits the integers.
-    return amount > 0.0 && amount < kMaxScheduleAmount && months >= 1.0 && months <= kMaxScheduleMonths &&
-           std::floor(months) == months && yearlyRate >= 0.0 && yearlyRate < 1e9 &&
-           (RateMillionths(yearlyRate) == 0 || std::fabs(payment) < 4.0 * kMaxScheduleAmount);
+    return StartOf(loan).has_value();
 }
 
-std::optional<PaymentSchedule> BuildSchedule(double amount, double yearlyRate, double months, double payment)
+std::optional<PaymentSchedule> BuildSchedule(const ScheduleLoan& loan, int64_t extraCents)
 {
-    if (!HasSchedule(amount, yearlyRate, months, payment))
+    const std::optional<Start> start = StartOf(loan);
+    if (!start)
         return std::nullopt;
-    const int count = static_cast<int>(months);
-    int64_t balance = RoundHalfAway(static_cast<long double>(amount) * 100.0L);
-    const Wide rate = RateMillionths(yearlyRate);
-    const Wide perMonth = Wide{1200} * 1000000;  // 12 months, 100 percent, 10^6
-    const int64_t monthly =
-        rate == 0 ? DivideRounded(balance, count) : RoundHalfAway(static_cast<long double>(payment) * 100.0L);
+    const Start& s = *start;
+    // More than the amount ends the loan in the first month, as the amount does.
+    const int64_t extra = extraCents < 0 ? 0 : (extraCents > s.amount ? s.amount : extraCents);
+    const int64_t monthly = s.payment + extra;
 
     PaymentSchedule schedule;
-    schedule.rows.reserve(static_cast<size_t>(count));
-    for (int month = 1; month <= count; ++month) {
+    schedule.amount = s.amount;
+    schedule.rows.reserve(static_cast<size_t>(s.months));
+    int64_t balance = s.amount;
+    for (int month = 1; month <= s.months && balance > 0; ++month) {
         ScheduleRow row;
         row.month = month;
-        row.interest = DivideRounded(Wide{balance} * rate, perMonth);
-        // The last month, or a payment that would overshoot: whatever is left is paid.
-        if (month == count || monthly - row.interest >= balance) {
-            row.principal = balance;
-            row.payment = balance + row.interest;
-        } else {
-            row.payment = monthly;
-            row.principal = monthly - row.interest;
-        }
+        row.interest = static_cast<int64_t>(DivideRounded(Wide{balance} * s.rate, kRateDivisor));
+        const int64_t owed = balance + row.interest;
+        // The term's last month, or a payment that would be more than is owed, pays that.
+        row.payment = month == s.months || monthly >= owed ? owed : monthly;
+        row.principal = row.payment - row.interest;
         balance -= row.principal;
         row.balance = balance;
         schedule.totalPaid += row.payment;
         schedule.totalInterest += row.interest;
         schedule.rows.push_back(row);
-        if (balance == 0)
-            break;
     }
     return schedule;
 }
 
-std::string FormatCents(int64_t cents, char separator)
+ScheduleSavings SavingsOf(const PaymentSchedule& without, const PaymentSchedule& with)
 {
-    return GroupDigits(PlainCents(cents, separator), 3);
-}
-
-std::string ScheduleText(const PaymentSchedule& schedule, char separator)
-{
-    std::string text = "Month\tPayment\tInterest\tPrincipal\tBalance";
-    for (const ScheduleRow& row : schedule.rows) {
-        text += "\r\n" + std::to_string(row.month);
-        for (int64_t cents : {row.payment, row.interest, row.principal, row.balance})
-            text += "\t" + PlainCents(cents, separator);
-    }
-    return text;
+    ScheduleSavings savings;
+    savings.monthsSooner = static_cast<int>(without.rows.size()) - static_cast<int>(with.rows.size());
+    savings.lessInterest = without.totalInterest - with.totalInterest;
+    return savings;
 }

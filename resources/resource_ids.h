@@ -53,8 +53,14 @@
 #define IDS_SELECT_ALL_TAPE 625
 #define IDS_TAPE_TITLE 626
 #define IDS_PAYMENT_SCHEDULE 627
+
+// The payment schedule's sentences: patterns whose %1 and %2 the schedule fills in.
+#define IDS_SCHEDULE_TOTALS 628
+#define IDS_SCHEDULE_SAVINGS 629
+#define IDS_SCHEDULE_SAVINGS_ONE_MONTH 630
+#define IDS_SCHEDULE_NOTE 631
 // "Copied %s": what is announced when a value goes to the clipboard.
-#define IDS_ANNOUNCE_COPIED 628
+#define IDS_ANNOUNCE_COPIED 632
 
 // Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
 // (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and
@@ -77,6 +83,10 @@
 #define IDC_SCHEDULE_NOTE 2361
 #define IDC_SCHEDULE_COPY 2362
 #define IDC_SCHEDULE_TOTALS 2363
+#define IDC_SCHEDULE_EXTRA 2364
+#define IDC_SCHEDULE_EXTRA_LABEL 2365
+#define IDC_SCHEDULE_SAVINGS 2366
+#define IDC_SCHEDULE_CHART 2367
 
 // ---- About window ------------------------------------------------------------------------
 // Template, its icon, the help text (custom resource type "TextFile", stored scrambled) and

@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <new>
+#include <vector>
 
 #include "system_function.h"
 
@@ -14,14 +15,21 @@ using CreateStdAccessibleObjectFn = HRESULT WINAPI(HWND, LONG, REFIID, void**);
 using LresultFromObjectFn = LRESULT WINAPI(REFIID, WPARAM, LPUNKNOWN);
 using SysAllocStringFn = BSTR WINAPI(const OLECHAR*);
 
-std::wstring Wide(const std::string& text)
+}  // namespace
+
+// A text as the accessibility interfaces take it: UTF-16, ending in a zero. A vector rather
+// than a wide string, which would bring the library's whole wide-string code into the program.
+std::vector<wchar_t> WideText(const std::string& text)
 {
-    std::wstring wide(text.size() + 1, L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), &wide[0],
-                                           static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    std::vector<wchar_t> wide(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                           wide.data(), static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    wide.back() = L'\0';
     return wide;
 }
+
+namespace {
 
 bool IsSelf(const VARIANT& child)
 {
@@ -33,8 +41,8 @@ bool IsSelf(const VARIANT& child)
 class SpokenObject final : public IAccessible {
 public:
     SpokenObject(IAccessible* inner, const SpokenText& text)
-        : inner_(inner), name_(Wide(text.name)), description_(Wide(text.description)),
-          shortcut_(Wide(text.shortcut))
+        : inner_(inner), name_(WideText(text.name)), description_(WideText(text.description)),
+          shortcut_(WideText(text.shortcut))
     {
     }
 
@@ -87,17 +95,17 @@ public:
     // IAccessible: three texts of ours.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        return IsSelf(child) && !name_.empty() ? Text(name_, name) : inner_->get_accName(child, name);
+        return IsSelf(child) && name_.size() > 1 ? Text(name_, name) : inner_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
-        return IsSelf(child) && !description_.empty() ? Text(description_, description)
-                                                      : inner_->get_accDescription(child, description);
+        return IsSelf(child) && description_.size() > 1 ? Text(description_, description)
+                                                        : inner_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
     {
-        return IsSelf(child) && !shortcut_.empty() ? Text(shortcut_, shortcut)
-                                                   : inner_->get_accKeyboardShortcut(child, shortcut);
+        return IsSelf(child) && shortcut_.size() > 1 ? Text(shortcut_, shortcut)
+                                                     : inner_->get_accKeyboardShortcut(child, shortcut);
     }
 
     // IAccessible: the rest, the standard object's.
@@ -175,20 +183,20 @@ public:
 private:
     ~SpokenObject() { inner_->Release(); }
 
-    static HRESULT Text(const std::wstring& text, BSTR* out)
+    static HRESULT Text(const std::vector<wchar_t>& text, BSTR* out)
     {
         if (out == nullptr)
             return E_POINTER;
         static SysAllocStringFn* const allocate =
             SystemFunction<SysAllocStringFn>("oleaut32.dll", "SysAllocString");
-        *out = allocate != nullptr ? allocate(text.c_str()) : nullptr;
+        *out = allocate != nullptr ? allocate(text.data()) : nullptr;
         return *out != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
     IAccessible* inner_;
-    std::wstring name_;
-    std::wstring description_;
-    std::wstring shortcut_;
+    std::vector<wchar_t> name_;
+    std::vector<wchar_t> description_;
+    std::vector<wchar_t> shortcut_;
     LONG references_ = 1;
 };
 

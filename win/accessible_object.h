@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // What a screen reader is told of an object beyond what the system's own object tells: its
 // name, its description and its keyboard shortcut. An empty text leaves the system's.
@@ -24,3 +25,6 @@ LRESULT AnswerGetObject(HWND window, WPARAM wParam, LONG objectId, const SpokenT
 
 // Whether an accessibility client has asked the program for an object since it started.
 bool AccessibilityAsked();
+
+// A text as the accessibility interfaces take it: UTF-16, ending in a zero.
+std::vector<wchar_t> WideText(const std::string& text);

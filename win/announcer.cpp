@@ -39,11 +39,7 @@ void RaiseUiaNotification(HWND window, const std::string& text)
     IUnknown* provider = nullptr;
     if (FAILED(host(window, &provider)) || provider == nullptr)
         return;
-    std::wstring wide(text.size() + 1, L'\0');
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
-    BSTR said = allocate(wide.c_str());
+    BSTR said = allocate(WideText(text).data());
     BSTR activity = allocate(L"Tallyra");
     raise(provider, kNotificationKindActionCompleted, kNotificationProcessingImportantMostRecent, said,
           activity);

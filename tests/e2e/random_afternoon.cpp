@@ -174,6 +174,12 @@ bool ReadsAsLoanField(const std::string& text)
     return text.find_first_not_of("0123456789abcdefABCDEF.,+-% ") == std::string::npos;
 }
 
+bool ReadsAsExtra(const std::string& text)
+{
+    static const std::regex extra("[0-9]*([.,][0-9]{0,2})?", std::regex::optimize);
+    return text.size() <= 62 && std::regex_match(text, extra);
+}
+
 bool ReadsAsLoanResult(const std::string& text)
 {
     const size_t dash = text.find(" - ");
@@ -419,8 +425,53 @@ void RandomAfternoon::CloseSomething()
     }
 }
 
+// In the schedule: a click into the extra box, then random text typed there (any character
+// a key makes, letters and signs among the digits) or a random clipboard pasted with Ctrl+V.
+void RandomAfternoon::ExtraBox(HWND schedule)
+{
+    const HWND box = GetDlgItem(schedule, IDC_SCHEDULE_EXTRA);
+    if (box == nullptr)
+        return;
+    Raise(schedule);
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    ClickQuickly(CentreOf(rect), 1);
+    ++figures_.extraBoxTexts;
+    if (Draw(4) == 0) {
+        const std::string text = RandomClipboardText(random_);
+        Note("pastes " + std::to_string(text.size()) + " bytes \"" + text.substr(0, 24) +
+             "\" into the extra box");
+        if (SetClipboardText(text))
+            PressChord({VK_CONTROL}, 'V');
+        return;
+    }
+    static const char kExtraKeys[] = "0123456789.,.,0123456789-+eEax %";
+    std::string text;
+    for (int i = Draw(12) + 1; i > 0; --i)
+        text += kExtraKeys[Draw(sizeof kExtraKeys - 1)];
+    Note("types \"" + text + "\" into the extra box");
+    TypeText(text);
+}
+
 void RandomAfternoon::OneEvent()
 {
+    // With the schedule in front, now and then its extra box; with the loan window in front,
+    // now and then the schedule, so that every short round reaches the box. Drawn only with
+    // one of the two in front: the seeds kept from before replay as they did until then.
+    const HWND front = Front();
+    const std::string title = front != nullptr ? TitleOf(front) : "";
+    if ((title == kScheduleTitle || title == edition_.loanTitle) && Draw(3) == 0) {
+        if (title == kScheduleTitle) {
+            ExtraBox(front);
+        } else {
+            Note("posts command " + std::to_string(IDM_PAYMENT_SCHEDULE) + " to \"" + title + "\"");
+            ++figures_.scheduleCommands;
+            PostMessageA(front, WM_SYSCOMMAND, IDM_PAYMENT_SCHEDULE, 0);
+        }
+        ++figures_.events;
+        PumpFor(static_cast<DWORD>(Draw(15)));
+        return;
+    }
     const int kind = Draw(100);
     if (kind < 40)
         Key();
@@ -492,6 +543,14 @@ testing::AssertionResult RandomAfternoon::Check()
         const std::string result = ControlText(loan, IDC_LOAN_RESULT);
         if (!ReadsAsLoanResult(result))
             return Fault("the loan result reads \"" + result + "\"");
+    }
+    for (HWND schedule : ProcessWindowsTitled(app_.ProcessId(), kScheduleTitle)) {
+        const std::string extra = ControlText(schedule, IDC_SCHEDULE_EXTRA);
+        if (!ReadsAsExtra(extra))
+            return Fault("the extra box reads \"" + extra + "\"");
+        const std::string savings = ControlText(schedule, IDC_SCHEDULE_SAVINGS);
+        if (!savings.empty() && savings.rfind("Paid off ", 0) != 0)
+            return Fault("the savings line reads \"" + savings + "\"");
     }
     return testing::AssertionSuccess();
 }

@@ -38,6 +38,10 @@ bool ReadsAsLoanField(const std::string& text);
 // The loan result: empty, or "payment - total", each a number.
 bool ReadsAsLoanResult(const std::string& text);
 
+// The schedule's extra box: what its input rule lets in, digits and one separator with at
+// most two decimals, no more than a loan input holds.
+bool ReadsAsExtra(const std::string& text);
+
 // A clipboard text of one of the kinds users paste by mistake: random bytes, a long text,
 // every character class, a number-like text, or nothing.
 std::string RandomClipboardText(std::mt19937& random);
@@ -54,6 +58,7 @@ public:
         int pastes = 0;
         int tapeCommands = 0;  // Show Tape and the tape's own commands
         int scheduleCommands = 0;
+        int extraBoxTexts = 0;  // random texts typed or pasted into the schedule's extra box
     };
 
     RandomAfternoon(AppProcess& app, const Edition& edition, const std::string& exePath, unsigned seed);
@@ -75,6 +80,7 @@ private:
     void Command();
     void Paste();
     void CloseSomething();
+    void ExtraBox(HWND schedule);
     testing::AssertionResult Check();
     testing::AssertionResult Restart();
 

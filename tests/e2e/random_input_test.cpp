@@ -40,9 +40,10 @@ protected:
         ASSERT_TRUE(afternoon.CloseAll());
         const RandomAfternoon::Figures& f = afternoon.Counts();
         std::printf("random input: %d events survived; %d clean ends and new starts, %d Big Font, %d loan, "
-                    "%d colours, %d About commands, %d pastes, %d tape and %d schedule commands\n",
+                    "%d colours, %d About commands, %d pastes, %d tape and %d schedule commands, %d extra "
+                    "box texts\n",
                     f.events, f.closedByTheUser, f.recreations, f.loanOpenings, f.colourOpenings,
-                    f.aboutOpenings, f.pastes, f.tapeCommands, f.scheduleCommands);
+                    f.aboutOpenings, f.pastes, f.tapeCommands, f.scheduleCommands, f.extraBoxTexts);
         std::fflush(stdout);
         SCOPED_TRACE("the records after the run with seed " + std::to_string(seed));
         ExpectSoundRecord(Key::Calculator, CurrentEdition());

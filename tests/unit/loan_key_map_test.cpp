@@ -9,6 +9,7 @@
 
 #include "fake_loan_view.h"
 #include "loan_key_map.h"
+#include "schedule_key_map.h"
 
 static void PrintTo(LoanKeyResult result, std::ostream* os)
 {
@@ -217,4 +218,13 @@ TEST(LoanKeyMap, TheEscapeOptionsAreReadAtEachRelease)
     k.Send(Down(vk::Escape));
     k.settings.bExitByEscape = 1;  // switched in the system menu while Escape is down
     EXPECT_EQ(k.Send(Up(vk::Escape)), kExit);
+}
+
+TEST(ScheduleKeyMap, CtrlCCopiesTheTableUnlessTextIsSelectedInTheBox)
+{
+    EXPECT_EQ(ScheduleKeyFor('C', kCtrl, false), ScheduleKey::CopyTable);
+    EXPECT_EQ(ScheduleKeyFor('C', kCtrlShift, false), ScheduleKey::CopyTable);
+    EXPECT_EQ(ScheduleKeyFor('C', kCtrl, true), ScheduleKey::None);  // the box copies its own selection
+    EXPECT_EQ(ScheduleKeyFor('C', kNone, false), ScheduleKey::None);
+    EXPECT_EQ(ScheduleKeyFor('V', kCtrl, false), ScheduleKey::None);
 }
