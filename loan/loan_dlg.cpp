@@ -132,7 +132,7 @@ void CLoanDlg::ShowLoan(const LoanDisplay& display, unsigned repaintPanels)
     EnableWindow(Item(IDC_KEY_POINT), display.pointEnabled ? TRUE : FALSE);
     // The schedule is there for a loan the window can lay out month by month.
     EnableMenuItem(GetSystemMenu(Handle(), FALSE), IDM_PAYMENT_SCHEDULE,
-                   MF_BYCOMMAND | (entry_.HasSchedule() ? MF_ENABLED : MF_GRAYED));
+                   MF_BYCOMMAND | (display.hasSchedule ? MF_ENABLED : MF_GRAYED));
 }
 
 void CLoanDlg::Announce(const std::string& text, Announcement kind)

@@ -161,6 +161,7 @@ void LoanEntry::RefreshLoan(unsigned repaintPanels)
     display_.result = resultText_;
     display_.selected = selected_;
     display_.equalsEnabled = ValidateInputs();
+    display_.hasSchedule = ::HasSchedule(ParsedLoan());
     display_.pointShown = selected_ != LoanField::Term;
     display_.pointEnabled = display_.pointShown && SelectedText().find(Separator()) == std::string::npos;
     view_.ShowLoan(display_, repaintPanels);

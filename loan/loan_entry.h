@@ -57,10 +57,9 @@ public:
     void ComputeLoan();
     // The inputs as they stand, with the payment ComputeLoan would compute: the loan whose
     // month-by-month schedule the window shows. Its schedule without an extra payment, or
-    // nothing when it has none (see HasSchedule).
+    // nothing when it has none (whether it has one is pushed with the display).
     ScheduleLoan ScheduleInputs();
     std::optional<PaymentSchedule> Schedule();
-    bool HasSchedule();
     // Pushes every text and key state to the window and repaints the panels in the mask.
     void RefreshLoan(unsigned repaintPanels);
     // The "Comma Point" option has flipped: the shown texts change separator, nothing is
@@ -86,6 +85,8 @@ private:
     // Edits the selected text with its rate "%" taken off, then shows it.
     template <typename Edit> void EditSelected(Edit edit);
     void FormatResult();
+    // The inputs as ValidateInputs last read them, with their payment.
+    ScheduleLoan ParsedLoan() const;
 
     ILoanView& view_;
     IClipboard& clipboard_;

@@ -72,6 +72,11 @@ void LoanEntry::FormatResult()
 ScheduleLoan LoanEntry::ScheduleInputs()
 {
     ValidateInputs();
+    return ParsedLoan();
+}
+
+ScheduleLoan LoanEntry::ParsedLoan() const
+{
     ScheduleLoan loan;
     loan.amount = amount_;
     loan.yearlyRate = rate_;
@@ -83,9 +88,4 @@ ScheduleLoan LoanEntry::ScheduleInputs()
 std::optional<PaymentSchedule> LoanEntry::Schedule()
 {
     return BuildSchedule(ScheduleInputs());
-}
-
-bool LoanEntry::HasSchedule()
-{
-    return ::HasSchedule(ScheduleInputs());
 }

@@ -21,6 +21,7 @@ struct LoanDisplay {
     std::string result;
     LoanField selected = LoanField::Amount;
     bool equalsEnabled = false;
+    bool hasSchedule = false;  // "Payment Schedule..." can be chosen
     bool pointShown = true;
     bool pointEnabled = true;
 };

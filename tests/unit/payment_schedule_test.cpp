@@ -131,7 +131,7 @@ TEST(PaymentSchedule, RefusesALoanWhosePaymentDoesNotExceedAMonthsInterest)
     };
     for (const auto& [amount, rate, term] : refused) {
         Loan l(amount, rate, term);
-        EXPECT_FALSE(l.entry.HasSchedule()) << amount << " / " << rate << " / " << term;
+        EXPECT_FALSE(l.view.shown.hasSchedule) << amount << " / " << rate << " / " << term;
         EXPECT_FALSE(l.entry.Schedule().has_value()) << amount << " / " << rate << " / " << term;
     }
 }
@@ -174,7 +174,7 @@ TEST(PaymentSchedule, NoScheduleWithoutALoanOrBeyondItsBounds)
              {"70368744177664", "5%", "12"},    // kMaxScheduleAmount
              {"1000", "1000000000%", "12"}}) {  // kMaxScheduleRate
         Loan l(amount, rate, term);
-        EXPECT_FALSE(l.entry.HasSchedule()) << amount << " / " << rate << " / " << term;
+        EXPECT_FALSE(l.view.shown.hasSchedule) << amount << " / " << rate << " / " << term;
         EXPECT_FALSE(l.entry.Schedule().has_value()) << amount << " / " << rate << " / " << term;
     }
     const double inf = std::numeric_limits<double>::infinity();
