@@ -4,7 +4,10 @@
 
 #include "calc_app.h"
 #include "fpu_precision.h"
+#include "resource_ids.h"
+#include "tooltips.h"
 #include "win32_registry.h"
+#include "win32_settings_file.h"
 
 #ifndef TALLYRA_EDITION
 #error "TALLYRA_EDITION must name the edition: Classic or Styled"
@@ -19,8 +22,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
                                      ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // With a tallyra.ini beside it the program is portable: every setting is kept in that file,
+    // and the registry is not touched. A save that fails there is told once.
     Win32Registry registry;
-    CCalcApp app(Edition::TALLYRA_EDITION, registry);
+    const std::unique_ptr<IRegistry> portable =
+        OpenSettingsBesideProgram("tallyra.ini", [](const std::string& text) {
+            MessageBoxA(GetActiveWindow(), text.c_str(), LoadResourceString(IDS_TITLE).c_str(),
+                        MB_OK | MB_ICONWARNING);
+        });
+    CCalcApp app(Edition::TALLYRA_EDITION, portable ? *portable : registry);
     app.RunCalculator();
     return 0;
 }
