@@ -218,6 +218,59 @@ def settings_load():
               "Show Tips": value(REG_BINARY, b"\x01\x01"),
           })
           + loan_record(**{"Amount": value(REG_SZ, b"9" * 63 + b"\0")}))
+    # Header bit 1: the rest of the input is a portable program's settings file.
+    write(t, "file-empty", [SETTINGS_FILE])
+    write(t, "file-classic-records", [SETTINGS_FILE] + list(settings_file(CLASSIC_FILE).encode("latin-1")))
+    write(t, "file-styled-hostile", [SETTINGS_FILE | 1] + list(settings_file(HOSTILE_FILE).encode("latin-1")))
+
+
+SETTINGS_FILE = 2
+
+
+def settings_file(sections):
+    out = "; a seed\r\n"
+    for key, lines in sections:
+        out += "\r\n[Software\\Brimwold\\" + key + "]\r\n" + "".join(line + "\r\n" for line in lines)
+    return out
+
+
+def hex_words(*values):
+    return words(*values).hex()
+
+
+CLASSIC_FILE = [
+    ("Tallyra\\Classic", [
+        "Basic Colors=binary:" + hex_words(*range(0x10101, 0x10101 + 15)),
+        "Extended Colors=binary:" + hex_words(*range(0x20202, 0x20202 + 5)),
+        "Custom Colors=binary:" + hex_words(*([0xFFFFFF] * 16)),
+        "Extended View=binary:01", "System Backgrounds=binary:00", "Show Tips=binary:01", "Soft Btns=binary:00",
+        "Big Font=binary:01", "Comma Point=binary:01", "bAfter=binary:01",
+        "x,y=binary:" + hex_words(100, 0xFFFFFFEC),
+        "Last Values=binary:" + (double(1.5) + double(-2.25) + double(1e300) + double(0.1)).hex(),
+        "Context=binary:" + hex_words(1, 1, 3, 1, 2204),
+        "Run Q-ty=dword:41", "nScale=dword:12", "nAfter=dword:5",
+        "Show Tape=binary:01", "Tape Place=binary:" + hex_words(10, 20, 300, 400),
+        "Tape=string:12 + 5 = 17\\r\\nMC",
+    ]),
+    ("Loan Calculator\\Classic", [
+        "Colors=binary:" + hex_words(*range(0x0A0B0C, 0x0A0B0C + 9)),
+        "Exit by Escape=binary:00", "x,y=binary:" + hex_words(12, 0xFFFFFFFD),
+        "Amount=string:250000,5", "Months=string:360", "Percent=string:7,5%",
+    ]),
+]
+
+HOSTILE_FILE = [
+    ("Tallyra\\Styled", [
+        "Basic Colors=binary:0102030", "Show Tips=binary:zz", "Big Font=dword:1", "nScale=dword:4294967296",
+        "nAfter=hex(4):0900000000", "On Top=string:\\x01", "Context=binary:" + hex_words(7, 0xFFFFFFFF, 4, 2, 0),
+        "x,y=binary:01", "x,y=binary:" + hex_words(5, 6), "Tape=string:a\\x00b\\tc\\\\", "Unknown=text:1",
+        "no value", "=binary:01", "Comma Point=hex(3):01",
+    ]),
+    ("Loan Calculator\\Styled", [
+        "Amount=string:\\x20" + "9" * 62, "Percent=string:7.5", "Months=hex(1):3132", "Amount=string:12\\q",
+    ]),
+    ("bad]", ["Big Font=binary:01"]),
+]
 
 
 # ---- loan_entry ----------------------------------------------------------------------------

@@ -1,15 +1,18 @@
 // Both settings records, calculator and loan, read from a registry whose every value holds
-// random bytes of a random size and type. What is loaded must be a record the program can
-// use, and saving it and loading it again must give the same record: otherwise a setting
-// changes by itself between two runs.
+// random bytes of a random size and type, or from a portable program's settings file that
+// holds any text. What is loaded must be a record the program can use, and saving it and
+// loading it again must give the same record: otherwise a setting changes by itself between
+// two runs. The file's text, read and written again, must read back as the same values.
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "ini_registry.h"
 #include "loan_settings.h"
 #include "memory_registry.h"
+#include "memory_settings_file.h"
 #include "registry_values.h"
 #include "sample_records.h"
 #include "settings_store.h"
@@ -180,37 +183,85 @@ void CheckSameLoanRecord(const LoanSettings& a, const LoanSettings& b)
                "Percent " + Quoted(a.strPercent) + " came back as " + Quoted(b.strPercent));
 }
 
+// Loads both records from `stored`, as a run does, and checks them.
+void LoadChecked(IRegistry& stored, Record& calc, LoanSettings& loan)
+{
+    const uint8_t bigFont = ReadBigFontFlag(stored, CalcSettingsKey(calc.edition));
+    FUZZ_CHECK(IsFlag(bigFont), "Big Font before the window " + std::to_string(bigFont));
+    FUZZ_CHECK(IsFlag(ReadBigFontFlag(stored, LoanSettingsKey(calc.edition))), "loan Big Font");
+    calc.Load(stored);
+    CheckCalcRecord(calc);
+    LoadLoanSettings(stored, calc.edition, loan);
+    CheckLoanRecord(loan);
+}
+
+void CheckSameRecords(const Record& calc, const LoanSettings& loan, IRegistry& saved)
+{
+    Record calcAgain(calc.edition);
+    LoanSettings loanAgain = FreshLoanRecord();
+    calcAgain.Load(saved);
+    LoadLoanSettings(saved, calc.edition, loanAgain);
+    CheckSameCalcRecord(calc, calcAgain);
+    CheckSameLoanRecord(loan, loanAgain);
+}
+
+std::unique_ptr<IniRegistry> PortableRun(MemoryFileState& file)
+{
+    return std::unique_ptr<IniRegistry>(
+        new IniRegistry(std::unique_ptr<ISettingsFile>(new MemorySettingsFile(file)), nullptr));
+}
+
+// The settings file holds whatever the rest of the input is.
+void FuzzSettingsFile(const std::string& text, Edition edition)
+{
+    const IniDocument read = IniDocument::Parse(text.data(), text.size());
+    const std::string written = read.Write();
+    const IniDocument again = IniDocument::Parse(written.data(), written.size());
+    FUZZ_CHECK(again == read, "the file's values changed when written and read again: " + Quoted(written));
+    FUZZ_CHECK(again.Write() == written,
+               "the file was written otherwise the second time: " + Quoted(written));
+
+    MemoryFileState file;
+    file.bytes = text;
+    Record calc(edition);
+    LoanSettings loan = FreshLoanRecord();
+    LoadChecked(*PortableRun(file), calc, loan);
+
+    // The next run starts from defaults again and reads what this one saved in a new file.
+    MemoryFileState saved;
+    {
+        std::unique_ptr<IniRegistry> run = PortableRun(saved);
+        calc.Save(*run);
+        SaveLoanSettings(*run, edition, loan);
+    }
+    FUZZ_CHECK(saved.replaces == 2, "two records saved with " + std::to_string(saved.replaces) + " writes");
+    CheckSameRecords(calc, loan, *PortableRun(saved));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    const Edition edition = in.Bool() ? Edition::Styled : Edition::Classic;
+    // Bit 0: the edition; bit 1: a settings file instead of registry values.
+    const uint8_t header = in.Byte();
+    const Edition edition = (header & 1) != 0 ? Edition::Styled : Edition::Classic;
+    if ((header & 2) != 0) {
+        FuzzSettingsFile(in.Text(in.Remaining()), edition);
+        return 0;
+    }
 
     MemoryRegistry stored;
     PlantValues(in, stored, CalcSettingsKey(edition), kCalcValues, sizeof kCalcValues / sizeof *kCalcValues);
     PlantValues(in, stored, LoanSettingsKey(edition), kLoanValues, sizeof kLoanValues / sizeof *kLoanValues);
-
-    const uint8_t bigFont = ReadBigFontFlag(stored, CalcSettingsKey(edition));
-    FUZZ_CHECK(IsFlag(bigFont), "Big Font before the window " + std::to_string(bigFont));
-    FUZZ_CHECK(IsFlag(ReadBigFontFlag(stored, LoanSettingsKey(edition))), "loan Big Font");
-
     Record calc(edition);
-    calc.Load(stored);
-    CheckCalcRecord(calc);
     LoanSettings loan = FreshLoanRecord();
-    LoadLoanSettings(stored, edition, loan);
-    CheckLoanRecord(loan);
+    LoadChecked(stored, calc, loan);
 
     // The next run starts from defaults again and reads what this one saved.
     MemoryRegistry saved;
     calc.Save(saved);
     SaveLoanSettings(saved, edition, loan);
-    Record calcAgain(edition);
-    calcAgain.Load(saved);
-    CheckSameCalcRecord(calc, calcAgain);
-    LoanSettings loanAgain = FreshLoanRecord();
-    LoadLoanSettings(saved, edition, loanAgain);
-    CheckSameLoanRecord(loan, loanAgain);
+    CheckSameRecords(calc, loan, saved);
     return 0;
 }

@@ -56,7 +56,7 @@ std::optional<RegistryValue> CalculatorTest::ReadLoanSetting(const std::string& 
 void CalculatorTest::StartCalculator()
 {
     std::string error;
-    ASSERT_TRUE(app_.Start(CurrentOptions().exePath, error)) << error;
+    ASSERT_TRUE(app_.Start(programPath_.empty() ? CurrentOptions().exePath : programPath_, error)) << error;
     const HWND window = app_.WaitForWindow(CurrentEdition().title, kStartTimeoutMs);
     ASSERT_NE(window, nullptr) << "no window titled \"" << CurrentEdition().title << "\" appeared"
                                << (app_.Running()

@@ -36,6 +36,9 @@ protected:
     // Starts the program and waits for its window; a fatal failure when it does not show.
     // Call through ASSERT_NO_FATAL_FAILURE.
     void StartCalculator();
+    // Starts a copy of the program at this path from now on (one that is portable); the
+    // leftovers a test ends are still found by the program's file name.
+    void RunFrom(const std::string& exePath) { programPath_ = exePath; }
     // Closes it with the Close system command and expects it to end by itself.
     void CloseCalculator();
 
@@ -55,6 +58,9 @@ protected:
     std::string ScreenshotPath(const std::string& name) const;
 
     AppProcess app_;
+
+private:
+    std::string programPath_;  // empty: the program the command line names
 };
 
 }  // namespace e2e

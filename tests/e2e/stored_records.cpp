@@ -162,8 +162,13 @@ void ExpectSoundRecord(Key key, const Edition& edition,
                        const std::function<void(const ValueEntry&, const Bytes&)>& each)
 {
     const std::string& subkey = key == Key::Calculator ? edition.registryKey : edition.loanRegistryKey;
+    ExpectSoundValues(key, edition, ReadAllValues(subkey), each);
+}
+
+void ExpectSoundValues(Key key, const Edition& edition, const std::map<std::string, RegistryValue>& stored,
+                       const std::function<void(const ValueEntry&, const Bytes&)>& each)
+{
     const std::string prefix = key == Key::Calculator ? "" : "loan ";
-    const std::map<std::string, RegistryValue> stored = ReadAllValues(subkey);
     for (const ValueEntry& entry : kStoredValues) {
         if (entry.key != key || !Writes(edition, entry))
             continue;

@@ -10,6 +10,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -56,6 +58,9 @@ bool IsRepeatableOp(int32_t op);
 // and a rate that keeps its "%". `each` sees every value found with its expected size first,
 // for a test's own checks of it.
 void ExpectSoundRecord(Key key, const Edition& edition,
+                       const std::function<void(const ValueEntry&, const Bytes&)>& each = {});
+// The same checks of a record's values read elsewhere: a portable program's settings file.
+void ExpectSoundValues(Key key, const Edition& edition, const std::map<std::string, RegistryValue>& stored,
                        const std::function<void(const ValueEntry&, const Bytes&)>& each = {});
 
 }  // namespace e2e

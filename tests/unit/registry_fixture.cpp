@@ -1,12 +1,17 @@
 #include "registry_fixture.h"
 
+#include <functional>
+
+#include "ini_registry.h"
 #include "memory_registry.h"
+#include "memory_settings_file.h"
 #include "registry_values.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
 #include "win32_registry.h"
+#include "win32_settings_file.h"
 #endif
 
 namespace {
@@ -52,7 +57,119 @@ private:
     MemoryRegistry memory_;
 };
 
+// The registry of a portable program, kept in a settings file. Each call of Registry() makes a
+// new store, as each run of the program does, so that it reads what the test planted in the
+// file or what the last store saved there; the raw access reads and replaces the file whole.
+class IniTestRegistry : public TestRegistry {
+public:
+    explicit IniTestRegistry(std::function<std::unique_ptr<ISettingsFile>()> open) : open_(std::move(open)) {}
+    IRegistry& Registry() override
+    {
+        registry_.reset(new IniRegistry(open_(), nullptr));
+        return *registry_;
+    }
+    void SetValue(const std::string& subkey, const std::string& name, uint32_t type,
+                  const std::vector<uint8_t>& bytes) override
+    {
+        IniDocument document = Stored();
+        document.Section(subkey).Set(name, type, std::string(bytes.begin(), bytes.end()));
+        Store(document);
+    }
+    bool GetValue(const std::string& subkey, const std::string& name, uint32_t& type,
+                  std::vector<uint8_t>& bytes) override
+    {
+        const IniDocument document = Stored();
+        const IniSection* section = document.Find(subkey);
+        const IniValue* value = section != nullptr ? section->Find(name) : nullptr;
+        if (value == nullptr)
+            return false;
+        type = value->type;
+        bytes.assign(value->bytes.begin(), value->bytes.end());
+        return true;
+    }
+    void DeleteValue(const std::string& subkey, const std::string& name) override
+    {
+        IniDocument document = Stored();
+        if (IniSection* section = document.Find(subkey))
+            for (auto it = section->values.begin(); it != section->values.end(); ++it)
+                if (it->name == name) {
+                    section->values.erase(it);
+                    break;
+                }
+        Store(document);
+    }
+    // The file keeps a section's values in the order they were first written.
+    std::vector<std::string> WriteOrder(const std::string& subkey) override
+    {
+        std::vector<std::string> names;
+        const IniDocument document = Stored();
+        if (const IniSection* section = document.Find(subkey))
+            for (const IniValue& value : section->values)
+                names.push_back(value.name);
+        return names;
+    }
+    // Its keys are sections of a file that is there: its failures are the file's, tested on
+    // their own.
+    bool Refuse(bool, bool) override { return false; }
+
+private:
+    IniDocument Stored()
+    {
+        std::string bytes;
+        std::string reason;
+        EXPECT_EQ(open_()->Read(bytes, kMaxSettingsFileBytes, reason), FileRead::Read) << reason;
+        return IniDocument::Parse(bytes.data(), bytes.size());
+    }
+    void Store(const IniDocument& document)
+    {
+        std::string reason;
+        EXPECT_TRUE(open_()->Replace(document.Write(), reason)) << reason;
+    }
+
+    std::function<std::unique_ptr<ISettingsFile>()> open_;
+    std::unique_ptr<IniRegistry> registry_;
+};
+
+class MemoryIniTestRegistry : public IniTestRegistry {
+public:
+    MemoryIniTestRegistry()
+        : IniTestRegistry([this] { return std::unique_ptr<ISettingsFile>(new MemorySettingsFile(file_)); })
+    {
+    }
+
+private:
+    MemoryFileState file_;  // an empty file: how a user makes the program portable
+};
+
 #ifdef _WIN32
+// A real file in a scratch folder, read and replaced through the programs' own Win32 code.
+class Win32IniTestRegistry : public IniTestRegistry {
+public:
+    Win32IniTestRegistry()
+        : IniTestRegistry([this] { return std::unique_ptr<ISettingsFile>(new Win32SettingsFile(path_)); })
+    {
+        char temp[MAX_PATH] = "";
+        GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "tallyra-tests-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  std::to_string(GetTickCount());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        path_ = folder_ + "\\tallyra.ini";
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        EXPECT_NE(file, INVALID_HANDLE_VALUE) << path_;
+        CloseHandle(file);
+    }
+    ~Win32IniTestRegistry() override
+    {
+        DeleteFileA(path_.c_str());
+        DeleteFileA((path_ + ".tmp").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+private:
+    std::string folder_;
+    std::string path_;
+};
+
 class Win32TestRegistry : public TestRegistry {
 public:
     Win32TestRegistry()
@@ -121,7 +238,11 @@ std::unique_ptr<TestRegistry> MakeTestRegistry(const std::string& kind)
 #ifdef _WIN32
     if (kind == "Win32")
         return std::unique_ptr<TestRegistry>(new Win32TestRegistry);
+    if (kind == "Win32IniFile")
+        return std::unique_ptr<TestRegistry>(new Win32IniTestRegistry);
 #endif
+    if (kind == "IniFile")
+        return std::unique_ptr<TestRegistry>(new MemoryIniTestRegistry);
     (void)kind;
     return std::unique_ptr<TestRegistry>(new MemoryTestRegistry);
 }
@@ -129,9 +250,9 @@ std::unique_ptr<TestRegistry> MakeTestRegistry(const std::string& kind)
 std::vector<std::string> TestRegistryKinds()
 {
 #ifdef _WIN32
-    return {"Memory", "Win32"};
+    return {"Memory", "IniFile", "Win32", "Win32IniFile"};
 #else
-    return {"Memory"};
+    return {"Memory", "IniFile"};
 #endif
 }
 

@@ -7,8 +7,9 @@
 
 #include "registry_port.h"
 
-// A registry for a store test: in memory everywhere, and in the Windows build also the real
-// registry below a scratch key of HKEY_CURRENT_USER that is deleted afterwards.
+// A registry for a store test: in memory everywhere, and the portable programs' settings file
+// (in memory); in the Windows build also the real registry below a scratch key of
+// HKEY_CURRENT_USER that is deleted afterwards, and the settings file in a scratch folder.
 class TestRegistry {
 public:
     virtual ~TestRegistry() = default;
