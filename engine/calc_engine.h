@@ -79,6 +79,9 @@ protected:
     virtual void Compute(int type, int id);
     void InMemoryOperands(int id, double& first, double& second);
     void MemoryKey(int id);
+    // A value taken back into the down window, as MR takes M: not being typed, the registers
+    // and the waiting operation as they were, no line on the tape.
+    void RecallValue(double value);
     void ToggleActiveRegister();
     void ToggleXWindow();
     void SwapWindows();
@@ -99,7 +102,7 @@ protected:
     // Whether there is a tape to write to, the way it writes numbers now, and one line of it.
     bool Taping() const { return tape_ != nullptr; }
     TapeFormat TapeFormatNow() const;
-    void Record(const std::string& line);
+    void Record(const std::string& line, std::optional<double> result = std::nullopt);
     // An operation finished, as the line the tape receives tells: its value is announced as
     // the display shows it once refreshed: in the up window, the down window, or the panel of
     // the memory register (the up window while M is active, else the other register's).

@@ -40,11 +40,13 @@ enum class CalcOp : uint8_t {
     ToggleInMemory,
     Copy,
     Paste,
+    Recall,  // `value` into the down window, as MR puts M there: a result taken back from the tape
 };
 
 struct CalcAction {
     CalcOp op = CalcOp::None;
     int arg = 0;
+    double value = 0.0;
     explicit operator bool() const { return op != CalcOp::None; }
 };
 
@@ -62,5 +64,6 @@ struct CalcEvent {
     static CalcEvent Char(int ch) { return {Kind::Char, ch, {}, {}}; }
     static CalcEvent KeyDown(int key, Modifiers mods) { return {Kind::KeyDown, key, mods, {}}; }
     static CalcEvent KeyUp(int key, Modifiers mods) { return {Kind::KeyUp, key, mods, {}}; }
-    static CalcEvent Command(CalcOp op, int arg = 0) { return {Kind::Command, 0, {}, {op, arg}}; }
+    static CalcEvent Command(CalcOp op, int arg = 0) { return {Kind::Command, 0, {}, {op, arg, 0.0}}; }
+    static CalcEvent Recall(double value) { return {Kind::Command, 0, {}, {CalcOp::Recall, 0, value}}; }
 };

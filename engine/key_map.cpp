@@ -7,7 +7,7 @@ namespace {
 
 CalcAction Do(CalcOp op, int arg = 0)
 {
-    return CalcAction{op, arg};
+    return CalcAction{op, arg, 0.0};
 }
 
 }  // namespace
@@ -247,6 +247,7 @@ void CalcEngine::Execute(CalcAction action)
     case CalcOp::ShowView: SwitchView(id != 0); break;
     case CalcOp::Refresh: RefreshDisplay(true); break;
     case CalcOp::ToggleInMemory: ToggleInMemory(); break;
+    case CalcOp::Recall: RecallValue(action.value); break;
     case CalcOp::InMemoryEquals: {
         // One "=" in In Memory mode, without switching the mode on.
         const uint8_t saved = options_.bInMemory;

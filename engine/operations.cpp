@@ -79,14 +79,25 @@ void CalcEngine::MemoryKey(int id)
         const TapeFormat f = TapeFormatNow();
         switch (id) {
         case IDC_KEY_MC: Record("MC"); break;
-        case IDC_KEY_MR: Record(NamedValueLine(f, "MR", s.dMemory)); break;
-        case IDC_KEY_MS: Record(NamedValueLine(f, "MS", s.dMemory)); break;
-        case IDC_KEY_MPLUS: Record(NamedValueLine(f, "M+", added)); break;
+        case IDC_KEY_MR: Record(NamedValueLine(f, "MR", s.dMemory), s.dMemory); break;
+        case IDC_KEY_MS: Record(NamedValueLine(f, "MS", s.dMemory), s.dMemory); break;
+        case IDC_KEY_MPLUS: Record(NamedValueLine(f, "M+", added), added); break;
         default: break;
         }
     }
     if (s.nActiveReg == 1)
         s.dUp = s.dMemory;
+    RefreshDisplay(true);
+}
+
+void CalcEngine::RecallValue(double value)
+{
+    PrepareOperands();
+    CalcState& s = state_;
+    s.dCurrent = value;
+    s.bEntering = false;
+    s.bFreshOperand = true;
+    Finished(Shown::DownWindow);  // heard as a result is, though the tape writes nothing
     RefreshDisplay(true);
 }
 
@@ -101,7 +112,8 @@ void CalcEngine::ToggleActiveRegister()
         Finished(Shown::UpWindow);
         if (Taping())
             Record(
-                NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp));
+                NamedValueLine(TapeFormatNow(), s.nActiveReg == 0 ? "Register A =" : "Register M =", s.dUp),
+                s.dUp);
     }
     RefreshDisplay(true);
 }
@@ -148,10 +160,10 @@ TapeFormat CalcEngine::TapeFormatNow() const
     return TapeFormat{state_.strResultFormat, options_.bCommaPoint != 0};
 }
 
-void CalcEngine::Record(const std::string& line)
+void CalcEngine::Record(const std::string& line, std::optional<double> result)
 {
     if (tape_ != nullptr)
-        tape_->Record(line);
+        tape_->Record(line, result);
 }
 
 void CalcEngine::RecordOperation(int type, int id, double argument, double typed, double up)
@@ -171,12 +183,13 @@ void CalcEngine::RecordOperation(int type, int id, double argument, double typed
     if (arithmetic) {
         const char* op = KeyCaption(type);
         Record(percent ? PercentOperandLine(f, operands_.first, op, typed, result)
-                       : TwoOperandLine(f, operands_.first, op, operands_.second, result));
+                       : TwoOperandLine(f, operands_.first, op, operands_.second, result),
+               result);
     } else if (type == IDC_KEY_POWXY) {
-        Record(TwoOperandLine(f, operands_.first, "^", operands_.second, result));
+        Record(TwoOperandLine(f, operands_.first, "^", operands_.second, result), result);
     } else if (percent) {
-        Record(PercentOfLine(f, typed, up, result));
+        Record(PercentOfLine(f, typed, up, result), result);
     } else {
-        Record(FunctionLine(f, KeyCaption(type), argument, result));
+        Record(FunctionLine(f, KeyCaption(type), argument, result), result);
     }
 }

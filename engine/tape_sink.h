@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // Where the engine writes the record of what it calculated: one finished line per operation,
@@ -6,5 +7,7 @@
 class ICalcTape {
 public:
     virtual ~ICalcTape() = default;
-    virtual void Record(const std::string& line) = 0;
+    // `result` is the exact value the line's result stands for (kept in memory only, so that
+    // the line gives it back whole); none for a line without a result ("C").
+    virtual void Record(const std::string& line, std::optional<double> result) = 0;
 };

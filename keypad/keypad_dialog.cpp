@@ -2,6 +2,8 @@
 // remembered position and the end of the session.
 #include "keypad_dialog.h"
 
+#include <utility>
+
 #include "command_ids.h"
 #include "fonts.h"
 #include "keyboard.h"
@@ -119,6 +121,12 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             ShowHelp();
             return true;
         }
+        // Enter acts when it comes up; one whose press went to another window (the About
+        // window it closed, the tape's line it took back) is no Enter of this one.
+        if (wParam == VK_RETURN && message == WM_KEYDOWN)
+            enterPressed_ = true;
+        else if (wParam == VK_RETURN && message == WM_KEYUP && !std::exchange(enterPressed_, false))
+            return true;
         return OnKey(message, static_cast<int>(wParam));
     case WM_SETFONT:
         // The bold font is made once, from the first font the window is given: the template's.

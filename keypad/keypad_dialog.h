@@ -156,6 +156,7 @@ private:
     bool ReadHighContrast();
 
     HelpEntry help_;
+    bool enterPressed_ = false;  // Enter went down in this window and is not up yet
     bool highContrast_ = false;
     HighContrastColors palette_ = {};
     HACCEL accelerators_ = nullptr;

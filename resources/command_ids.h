@@ -33,3 +33,8 @@
 #define IDM_SELECT_ALL_TAPE 496
 // The loan window's payment schedule.
 #define IDM_PAYMENT_SCHEDULE 512
+// The tape's own commands beside those above: a line's result back into the calculator, the
+// lines to a file, and not keeping them when the program ends.
+#define IDM_USE_RESULT 528
+#define IDM_SAVE_TAPE 544
+#define IDM_FORGET_TAPE 560

@@ -61,6 +61,13 @@
 #define IDS_SCHEDULE_NOTE 631
 // "Copied %s": what is announced when a value goes to the clipboard.
 #define IDS_ANNOUNCE_COPIED 632
+// The tape's commands, its save dialog and what it says when a save fails.
+#define IDS_USE_RESULT 633
+#define IDS_SAVE_TAPE 634
+#define IDS_FORGET_TAPE 635
+#define IDS_SAVE_TAPE_TITLE 636
+#define IDS_SAVE_TAPE_FILTER 637
+#define IDS_SAVE_TAPE_FAILED 638
 
 // Loan window controls besides its keys. The digit keys and "." keep the calculator's ids
 // (2110-2119, 2146), so "." shares the calculator's tooltip string; "=" has its own id and

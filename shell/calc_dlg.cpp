@@ -31,18 +31,42 @@ const int kPanelIds[] = {IDC_PANEL_RESULT, IDC_PANEL_CURRENT, IDC_PANEL_UP_LABEL
 
 CCalcDlg::CCalcDlg(int templateId, Edition edition)
     : CKeypadDlg(templateId, edition, IDA_CALC, ShowProgramHelp),
-      engine_(*this, *this, clipboard_, settings_.engine, edition), tape_(settings_.tape, clipboard_,
-                                                                          {[this] {
-                                                                               settings_.bShowTape = 0;
-                                                                               UpdateChecks();
-                                                                           },
-                                                                           [this] {
-                                                                               SetActiveWindow(Handle());
-                                                                               SetFocus(Handle());
-                                                                           }})
+      engine_(*this, *this, clipboard_, settings_.engine, edition),
+      tape_(settings_.tape, settings_.bForgetTape, clipboard_, TapeEvents())
 {
     BindOptions(settings_, settings_.engine.bExitByEscape, settings_.engine.bClearByEscape);
     engine_.SetTape(&settings_.tape);
+}
+
+CTapeWindow::Events CCalcDlg::TapeEvents()
+{
+    CTapeWindow::Events events;
+    events.hidden = [this] {
+        settings_.bShowTape = 0;
+        UpdateChecks();
+    };
+    events.backToOwner = [this] {
+        SetActiveWindow(Handle());
+        SetFocus(Handle());
+    };
+    events.useResult = [this](int line) { UseTapeResult(line); };
+    // Switched on, the stored lines go at once; switched off, they are kept from then on.
+    events.forgetChanged = [this] { SaveSettings(); };
+    return events;
+}
+
+void CCalcDlg::UseTapeResult(int line)
+{
+    // As MR takes M: the exact value of a line of this run, the written one of an earlier
+    // run; a line without a result takes nothing back.
+    const std::optional<double> result = settings_.tape.ResultOf(line);
+    if (!result) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    ToEngine(CalcEvent::Recall(*result));
+    SetActiveWindow(Handle());  // the next key goes on with the calculation
+    SetFocus(Handle());
 }
 
 void CCalcDlg::ApplyTape()

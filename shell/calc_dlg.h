@@ -79,6 +79,10 @@ protected:
     void RefreshTapeLook();
     // Takes the tape window's place into the settings, for the next save.
     void KeepTapePlace();
+    // What the tape asks of the calculator.
+    CTapeWindow::Events TapeEvents();
+    // A line of the tape taken back: its result into the down window.
+    void UseTapeResult(int line);
 
     CalcSettings settings_;
     CalcEngineExt engine_;

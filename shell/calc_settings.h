@@ -20,6 +20,8 @@ struct CalcSettings : WindowOptions {
     int32_t nTapeY = -1;
     int32_t nTapeWidth = -1;
     int32_t nTapeHeight = -1;
+    // "Forget Tape on Exit": the lines are not kept, and the stored ones are removed.
+    uint8_t bForgetTape = 0;
     TapeLines tape;
 };
 

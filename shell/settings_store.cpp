@@ -36,6 +36,7 @@ void WalkRecord(Walk& w, Edition edition, Settings& s, State& state, Shared& sha
     w.Dword("nAfter", state.nAfter);
     w.Flag("Show Tape", s.bShowTape);
     w.Words("Tape Place", {&s.nTapeX, &s.nTapeY, &s.nTapeWidth, &s.nTapeHeight});
+    w.Flag("Forget Tape", s.bForgetTape);
 }
 
 }  // namespace
@@ -51,7 +52,11 @@ void SaveSettings(IRegistry& registry, Edition edition, const CalcSettings& sett
 {
     WalkKey<RecordWriter>(registry.Create(CalcSettingsKey(edition)), [&](RecordWriter& w) {
         WalkRecord(w, edition, settings, state, shared);
-        SaveTape(w.Key(), settings.tape);
+        // A tape to be forgotten is not kept, not even from an earlier save.
+        if (settings.bForgetTape)
+            w.Key().Delete(kTapeValueName);
+        else
+            SaveTape(w.Key(), settings.tape);
     });
 }
 
@@ -60,7 +65,9 @@ void LoadSettings(IRegistry& registry, Edition edition, CalcSettings& settings, 
 {
     if (WalkKey<RecordReader>(registry.Open(CalcSettingsKey(edition)), [&](RecordReader& r) {
             WalkRecord(r, edition, settings, state, shared);
-            LoadTape(r.Key(), settings.tape);
+            // Forgotten: the tape starts empty, whatever a run that ended abruptly left.
+            if (!settings.bForgetTape)
+                LoadTape(r.Key(), settings.tape);
         }))
         SanitizeState(state, edition);
 }

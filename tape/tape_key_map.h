@@ -5,6 +5,8 @@
 // on the keys that are none of these.
 enum class TapeKey {
     None,
+    UseResult,    // Enter: the caret line's result into the calculator
+    Save,         // Ctrl+S: the lines to a text file
     Copy,         // Ctrl+C: the selected lines, or all
     Delete,       // Del: the selected lines
     SelectAll,    // Ctrl+A

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include <commdlg.h>
+
 #include "keyboard.h"
 #include "resource_ids.h"
 #include "resource_text.h"
+#include "system_function.h"
 #include "tape_key_map.h"
+#include "whole_file.h"
 #include "window_place.h"
 
 namespace {
@@ -38,16 +42,30 @@ RECT BesideOwner(HWND owner)
 
 }  // namespace
 
-CTapeWindow::CTapeWindow(TapeLines& lines, IClipboard& clipboard, Events events)
-    : Dialog(IDD_TAPE), lines_(lines), clipboard_(clipboard),
-      events_(std::move(events)), rows_{{IDM_COPY_TAPE, IDS_COPY_TAPE, [this] { CopyLines(); }, nullptr},
-                                        {IDM_DELETE_TAPE_LINES, IDS_DELETE_TAPE_LINES,
-                                         [this] { DeleteSelectedLines(); }, nullptr},
-                                        {IDM_SELECT_ALL_TAPE, IDS_SELECT_ALL_TAPE, [this] { SelectAll(); },
-                                         nullptr},
-                                        {IDM_CLEAR_TAPE, IDS_CLEAR_TAPE, [this] { ClearAll(); }, nullptr}}
+CTapeWindow::CTapeWindow(TapeLines& lines, uint8_t& forgetOnExit, IClipboard& clipboard, Events events)
+    : Dialog(IDD_TAPE), lines_(lines), forgetOnExit_(forgetOnExit), clipboard_(clipboard),
+      events_(std::move(events))
 {
+    rows_ = {
+        {IDM_USE_RESULT, IDS_USE_RESULT, [this] { UseResult(); }, nullptr},
+        {IDM_COPY_TAPE, IDS_COPY_TAPE, [this] { CopyLines(); }, nullptr},
+        {IDM_DELETE_TAPE_LINES, IDS_DELETE_TAPE_LINES, [this] { DeleteSelectedLines(); }, nullptr},
+        {IDM_SELECT_ALL_TAPE, IDS_SELECT_ALL_TAPE, [this] { SelectAll(); }, nullptr},
+        {IDM_CLEAR_TAPE, IDS_CLEAR_TAPE, [this] { ClearAll(); }, nullptr},
+        {IDM_SAVE_TAPE, IDS_SAVE_TAPE, [this] { SaveAs(); }, nullptr},
+        // The one option, in the system menu only: its check mark shows the flag.
+        {IDM_FORGET_TAPE, IDS_FORGET_TAPE, [this] { FlipForget(); }, &forgetOnExit_},
+    };
     lines_.OnChange([this](TapeChange change) { Follow(change); });
+}
+
+void CTapeWindow::FlipForget()
+{
+    forgetOnExit_ = forgetOnExit_ ? 0 : 1;
+    if (const MenuRow* row = FindMenuRow(rows_, IDM_FORGET_TAPE))
+        CheckMenuRow(GetSystemMenu(Handle(), FALSE), *row);
+    if (events_.forgetChanged)
+        events_.forgetChanged();
 }
 
 CTapeWindow::~CTapeWindow()
@@ -174,6 +192,8 @@ HBRUSH CTapeWindow::OnControlColor(HDC dc, HWND /*control*/, UINT message)
 bool CTapeWindow::OnListKey(int /*id*/, int key)
 {
     switch (TapeKeyFor(key, HeldModifiers())) {
+    case TapeKey::UseResult: return RunCommand(IDM_USE_RESULT);
+    case TapeKey::Save: return RunCommand(IDM_SAVE_TAPE);
     case TapeKey::Copy: return RunCommand(IDM_COPY_TAPE);
     case TapeKey::Delete: return RunCommand(IDM_DELETE_TAPE_LINES);
     case TapeKey::SelectAll: return RunCommand(IDM_SELECT_ALL_TAPE);
@@ -207,8 +227,10 @@ bool CTapeWindow::OnContextMenu(HWND /*from*/, POINT at)
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr)
         return true;
+    // The option is the system menu's; the context menu holds the commands.
     for (const MenuRow& row : rows_)
-        InsertMenuRow(menu, -1, row, Enabled(row));
+        if (row.checked == nullptr)
+            InsertMenuRow(menu, -1, row, Enabled(row));
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
     DestroyMenu(menu);
@@ -220,11 +242,21 @@ bool CTapeWindow::Enabled(const MenuRow& row) const
 {
     if (row.command == IDM_DELETE_TAPE_LINES)
         return !Selection().empty();
+    if (row.command == IDM_USE_RESULT)
+        return lines_.ResultOf(CaretLine()).has_value();
     return !lines_.Lines().empty();
 }
 
-bool CTapeWindow::OnCommand(int id, int /*code*/, HWND control)
+int CTapeWindow::CaretLine() const
 {
+    return List() != nullptr ? static_cast<int>(SendMessageA(List(), LB_GETCARETINDEX, 0, 0)) : -1;
+}
+
+bool CTapeWindow::OnCommand(int id, int code, HWND control)
+{
+    // A double click on a line takes its result, as Enter does.
+    if (id == IDC_TAPE_LIST && code == LBN_DBLCLK)
+        return RunCommand(IDM_USE_RESULT);
     return control == nullptr && RunCommand(static_cast<UINT>(id));
 }
 
@@ -253,6 +285,49 @@ bool CTapeWindow::RunCommand(UINT command)
         return false;
     row->run();
     return true;
+}
+
+void CTapeWindow::UseResult()
+{
+    if (events_.useResult)
+        events_.useResult(CaretLine());
+}
+
+void CTapeWindow::SaveAs()
+{
+    using GetSaveFileNameFn = BOOL WINAPI(OPENFILENAMEA*);
+    // The common dialogs are loaded from the system folder when a save is first asked for.
+    static GetSaveFileNameFn* const ask =
+        SystemFunction<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameA");
+    if (ask == nullptr || lines_.Lines().empty())
+        return;
+    std::string filter = LoadResourceString(IDS_SAVE_TAPE_FILTER);
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    const std::string title = LoadResourceString(IDS_SAVE_TAPE_TITLE);
+    char path[MAX_PATH] = "Tape.txt";
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Handle();
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = sizeof path;
+    ofn.lpstrTitle = title.c_str();
+    ofn.lpstrDefExt = "txt";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    // The calculator waits too, as it waits under its other windows: a command or a Close that
+    // reached it meanwhile would end or re-create it beneath the dialog's own loop.
+    const HWND calculator = GetWindow(Handle(), GW_OWNER);
+    const bool disable = calculator != nullptr && IsWindowEnabled(calculator);
+    if (disable)
+        EnableWindow(calculator, FALSE);
+    std::string reason;
+    if (ask(&ofn) && !WriteFileWhole(path, lines_.FileText(), reason)) {
+        const std::string message = FormatResourceString(IDS_SAVE_TAPE_FAILED, path) + "\n\n" + reason;
+        MessageBoxA(Handle(), message.c_str(), LoadResourceString(IDS_TAPE_TITLE).c_str(),
+                    MB_OK | MB_ICONWARNING);
+    }
+    if (disable)
+        EnableWindow(calculator, TRUE);
 }
 
 void CTapeWindow::CopyLines()

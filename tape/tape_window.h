@@ -11,19 +11,23 @@
 #include "tape_lines.h"
 
 // The tape's window: a resizable window owned by the calculator, with one list of the lines.
-// It follows the lines as they change, and the user scrolls, selects, copies and deletes in
-// it with the mouse or the keyboard (Ctrl+C, Del, Ctrl+A, the context menu with Shift+F10 or
-// the menu key, the system menu). It never takes the calculator's place: Escape and F6 go
-// back to the calculator, Ctrl+H hides the tape as it does in the calculator. Modeless: its
-// messages come through the calculator's loop.
+// It follows the lines as they change, and the user scrolls, selects, copies, deletes, saves
+// and takes a result back into the calculation in it, with the mouse or the keyboard (Enter
+// or a double click, Ctrl+C, Del, Ctrl+A, Ctrl+S, the context menu with Shift+F10 or the
+// menu key, the system menu). It never takes the calculator's place: Escape and F6 go back to
+// the calculator, Ctrl+H hides the tape as it does in the calculator. Modeless: its messages
+// come through the calculator's loop.
 class CTapeWindow : public Dialog {
 public:
     struct Events {
-        std::function<void()> hidden;       // the user closed it (or pressed Ctrl+H in it)
-        std::function<void()> backToOwner;  // Escape or F6
+        std::function<void()> hidden;             // the user closed it (or pressed Ctrl+H in it)
+        std::function<void()> backToOwner;        // Escape or F6
+        std::function<void(int line)> useResult;  // Enter, a double click or "Use Result"
+        std::function<void()> forgetChanged;      // "Forget Tape on Exit" was switched
     };
 
-    CTapeWindow(TapeLines& lines, IClipboard& clipboard, Events events);
+    // `forgetOnExit` is the stored "Forget Tape on Exit" flag, which the system menu flips.
+    CTapeWindow(TapeLines& lines, uint8_t& forgetOnExit, IClipboard& clipboard, Events events);
     ~CTapeWindow() override;
 
     // Shows the window at `place` (screen coordinates; a place on no monitor or of an
@@ -39,6 +43,9 @@ public:
     void SetLook(HFONT font, COLORREF text, COLORREF back);
 
     // The commands of its menus.
+    void UseResult();
+    void SaveAs();
+    void FlipForget();
     void CopyLines();
     void DeleteSelectedLines();
     void ClearAll();
@@ -60,6 +67,8 @@ protected:
 private:
     HWND List() const;
     bool RunCommand(UINT command);
+    // The line with the list's caret: the one Enter acts on among several selected.
+    int CaretLine() const;
     // Whether a row of the menus can be chosen now.
     bool Enabled(const MenuRow& row) const;
     void Fill();
@@ -70,6 +79,7 @@ private:
     void ScrollToEnd();
 
     TapeLines& lines_;
+    uint8_t& forgetOnExit_;
     IClipboard& clipboard_;
     Events events_;
     std::vector<MenuRow> rows_;

@@ -1,5 +1,6 @@
 #include "ini_document.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -277,6 +278,13 @@ void IniSection::Set(const std::string& valueName, uint32_t type, const std::str
         }
     }
     values.push_back(IniValue{valueName, type, bytes});
+}
+
+void IniSection::Remove(const std::string& valueName)
+{
+    values.erase(std::remove_if(values.begin(), values.end(),
+                                [&](const IniValue& value) { return SameName(value.name, valueName); }),
+                 values.end());
 }
 
 IniDocument IniDocument::Parse(const char* text, size_t size)

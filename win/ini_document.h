@@ -48,6 +48,8 @@ struct IniSection {
     const IniValue* Find(const std::string& valueName) const;
     // Replaces the value of that name where it stands, or appends it.
     void Set(const std::string& valueName, uint32_t type, const std::string& bytes);
+    // Removes the value of that name, when there is one.
+    void Remove(const std::string& valueName);
     bool operator==(const IniSection& other) const { return name == other.name && values == other.values; }
 };
 

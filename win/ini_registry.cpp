@@ -1,5 +1,6 @@
 #include "ini_registry.h"
 
+#include <algorithm>
 #include <cstring>
 
 class IniRegistry::Key : public IRegistryKey {
@@ -10,8 +11,8 @@ public:
     }
     ~Key() override
     {
-        if (!written_.values.empty())
-            registry_.Save(written_);
+        if (!written_.values.empty() || !removed_.empty())
+            registry_.Save(written_, removed_);
     }
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
@@ -39,6 +40,16 @@ public:
             return false;
         registry_.document_.Section(written_.name).Set(value.name, type, value.bytes);
         written_.Set(value.name, type, value.bytes);
+        removed_.erase(std::remove(removed_.begin(), removed_.end(), value.name), removed_.end());
+        return true;
+    }
+
+    bool Delete(const char* name) override
+    {
+        if (IniSection* section = registry_.document_.Find(written_.name))
+            section->Remove(name);
+        written_.Remove(name);
+        removed_.emplace_back(name);
         return true;
     }
 
@@ -60,7 +71,8 @@ private:
     }
 
     IniRegistry& registry_;
-    IniSection written_;  // this key's section, with the values written through this key
+    IniSection written_;                // this key's section, with the values written through this key
+    std::vector<std::string> removed_;  // and the names of those removed through it
 };
 
 IniRegistry::IniRegistry(std::unique_ptr<ISettingsFile> file, Report report)
@@ -93,7 +105,7 @@ std::unique_ptr<IRegistryKey> IniRegistry::Create(const char* subkey)
     return std::unique_ptr<IRegistryKey>(new Key(*this, subkey));
 }
 
-void IniRegistry::Save(const IniSection& written)
+void IniRegistry::Save(const IniSection& written, const std::vector<std::string>& removed)
 {
     std::string bytes;
     std::string reason;
@@ -108,6 +120,8 @@ void IniRegistry::Save(const IniSection& written)
         IniSection& section = stored.Section(written.name);
         for (const IniValue& value : written.values)
             section.Set(value.name, value.type, value.bytes);
+        for (const std::string& name : removed)
+            section.Remove(name);
         const std::string text = stored.Write();
         if (text.size() > kMaxSettingsFileBytes)
             reason = "The settings would make the file larger than it may be.";

@@ -30,7 +30,9 @@ public:
 private:
     class Key;
     // Saves the values written through one key into its section of the file.
-    void Save(const IniSection& written);
+    // Writes the values `written` wrote and removes those `removed` names into the file as it
+    // now is, keeping everything else in it.
+    void Save(const IniSection& written, const std::vector<std::string>& removed);
 
     std::unique_ptr<ISettingsFile> file_;
     Report report_;

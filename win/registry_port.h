@@ -23,6 +23,8 @@ public:
     virtual bool Write(const char* name, uint32_t type, const void* data, uint32_t size) = 0;
     // A value's type and size in bytes, without its data; false when it is missing.
     virtual bool Query(const char* name, uint32_t& type, uint32_t& size) = 0;
+    // Removes a value; true when it is gone afterwards, also when it was never there.
+    virtual bool Delete(const char* name) = 0;
 };
 
 class IRegistry {

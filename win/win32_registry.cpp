@@ -34,6 +34,12 @@ public:
         return true;
     }
 
+    bool Delete(const char* name) override
+    {
+        const LONG result = RegDeleteValueA(key_, name);
+        return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+    }
+
 private:
     HKEY key_;
 };

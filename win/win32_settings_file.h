@@ -6,6 +6,7 @@
 
 #include "ini_registry.h"
 #include "settings_file_port.h"
+#include "whole_file.h"
 
 // A settings file on disk. It is replaced whole: the new content goes to a file beside it,
 // which is flushed and then moved over the old one in one step, so that a program killed at
@@ -29,9 +30,6 @@ private:
     HANDLE mutex_ = nullptr;
     bool locked_ = false;
 };
-
-// The system's words for an error code, with its number.
-std::string DescribeError(DWORD error);
 
 // The store of a portable program: the file `name` beside the running exe, when one is there
 // at start; null otherwise, and the registry is the store.

@@ -134,6 +134,21 @@ TEST_F(AboutWindowTest, F1OpensOneAboutWindowOnly)
     EXPECT_EQ(AboutWindows(), 1u);
 }
 
+TEST_F(AboutWindowTest, EnterThatClosesItIsNoEqualsInTheCalculator)
+{
+    // The About window closes as Enter goes down; the key comes up in the calculator, whose
+    // "=" is Enter's release: a release whose press it never saw repeated the last addition.
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_TRUE(ClickAll(Window(), {IDC_KEY_DIGIT0 + 2, IDC_KEY_ADD, IDC_KEY_DIGIT0 + 3, IDC_KEY_EQUALS}));
+    ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "5"));
+    const HWND about = OpenWithF1(Window());
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(PressKeyAndWait(about, VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(Window()); }));
+    ASSERT_TRUE(Sync(Window()));
+    EXPECT_EQ(ControlText(Window(), IDC_PANEL_RESULT), "5");
+}
+
 TEST_F(AboutWindowTest, QuickHelpOfTheLoanWindowOpensOneAboutWindow)
 {
     ASSERT_NO_FATAL_FAILURE(OpenLoan());

@@ -71,11 +71,17 @@ const UINT kCommands[] = {IDM_QUICK_HELP,
                           IDM_DELETE_TAPE_LINES,
                           IDM_SELECT_ALL_TAPE,
                           IDM_CLEAR_TAPE,
+                          IDM_USE_RESULT,
+                          IDM_USE_RESULT,
+                          IDM_FORGET_TAPE,
                           IDM_PAYMENT_SCHEDULE,
                           IDM_PAYMENT_SCHEDULE,
                           SC_CLOSE};
 
 constexpr const char* kTapeTitle = "Tape";
+// The tape's save dialog: closed at once, so that no random key or click saves or makes
+// anything in the file system.
+constexpr const char* kSaveTapeTitle = "Save Tape As";
 constexpr const char* kScheduleTitle = "Payment Schedule";
 
 std::string TitleOf(HWND hwnd)
@@ -366,7 +372,9 @@ void RandomAfternoon::Command()
         case IDM_COPY_TAPE:
         case IDM_DELETE_TAPE_LINES:
         case IDM_SELECT_ALL_TAPE:
-        case IDM_CLEAR_TAPE: ++figures_.tapeCommands; break;
+        case IDM_CLEAR_TAPE:
+        case IDM_USE_RESULT:
+        case IDM_FORGET_TAPE: ++figures_.tapeCommands; break;
         default: break;
         }
         Note("posts command " + std::to_string(command) + " to \"" + TitleOf(target) + "\"");
@@ -460,6 +468,12 @@ void RandomAfternoon::OneEvent()
     // one of the two in front: the seeds kept from before replay as they did until then.
     const HWND front = Front();
     const std::string title = front != nullptr ? TitleOf(front) : "";
+    if (title == kSaveTapeTitle) {
+        Note("cancels the tape's save dialog");
+        PostMessageA(front, WM_COMMAND, IDCANCEL, 0);
+        PumpFor(20);
+        return;
+    }
     if ((title == kScheduleTitle || title == edition_.loanTitle) && Draw(3) == 0) {
         if (title == kScheduleTitle) {
             ExtraBox(front);

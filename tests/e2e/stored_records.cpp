@@ -36,6 +36,7 @@ const std::vector<ValueEntry> kStoredValues = {
     {Key::Calculator, "nAfter", REG_DWORD, 4, Kind::After, false},
     {Key::Calculator, "Show Tape", REG_BINARY, 1, Kind::Flag, false},
     {Key::Calculator, "Tape Place", REG_BINARY, 16, Kind::Place, false},
+    {Key::Calculator, "Forget Tape", REG_BINARY, 1, Kind::Flag, false},
     {Key::Calculator, "Tape", REG_SZ, 0, Kind::Tape, false},
 
     {Key::Loan, "Colors", REG_BINARY, 36, Kind::Colors, false},

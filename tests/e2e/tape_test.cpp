@@ -1,5 +1,7 @@
 // The tape on the real program: what typed and clicked sequences write on it, Copy, Delete
-// and Clear from its own keys, and that it outlives Big Font, the loan window and a restart.
+// and Clear from its own keys, that it outlives Big Font, the loan window and a restart, a
+// result taken back into the calculation, Save Tape As, and Forget Tape on Exit.
+#include "app_process.h"
 #include "calculator_fixture.h"
 #include "calculator_keys.h"
 #include "clipboard_text.h"
@@ -7,11 +9,14 @@
 #include "control_ids.h"
 #include "key_delivery.h"
 #include "keyboard_input.h"
+#include "mouse_input.h"
 #include "screen_capture.h"
 #include "wait.h"
 #include "window_controls.h"
 #include "window_probe.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -98,8 +103,86 @@ protected:
         return testing::AssertionSuccess();
     }
 
+    // The caret and the selection on one line, as a click leaves them.
+    void SelectLine(int index)
+    {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(List(), LB_SETSEL, FALSE, -1, SMTO_NORMAL, kMessageTimeoutMs, &ignored);
+        SendMessageTimeoutA(List(), LB_SETSEL, TRUE, index, SMTO_NORMAL, kMessageTimeoutMs, &ignored);
+        SendMessageTimeoutA(List(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE, SMTO_NORMAL,
+                            kMessageTimeoutMs, &ignored);
+    }
+
+    // Enter on a line: its result goes to the down window, and the calculator has the keys.
+    testing::AssertionResult UseLine(int index)
+    {
+        SelectLine(index);
+        if (!PressKeyAndWait(tape_, VK_RETURN))
+            return testing::AssertionFailure() << "Enter did not reach the tape";
+        if (!WaitUntil([&] { return GetForegroundWindow() == Window(); }))
+            return testing::AssertionFailure() << "the calculator did not get the keys back";
+        return testing::AssertionSuccess();
+    }
+
+    // Save Tape As from the tape's menu, the dialog driven as a user drives it: `path` typed
+    // for the file and Save pressed, a question whether to replace a file answered Yes.
+    void SaveTapeAs(const std::string& path)
+    {
+        ASSERT_TRUE(PostSystemCommand(tape_, IDM_SAVE_TAPE));
+        const HWND dialog = WaitForProcessWindow(app_.ProcessId(), "Save Tape As", kOpenMs);
+        ASSERT_NE(dialog, nullptr) << "Save Tape As showed no dialog";
+        HWND name = nullptr;
+        EnumChildWindows(
+            dialog,
+            [](HWND child, LPARAM found) {
+                char cls[16] = {};
+                GetClassNameA(child, cls, sizeof cls);
+                if (lstrcmpiA(cls, "Edit") != 0 || !IsWindowVisible(child))
+                    return TRUE;
+                *reinterpret_cast<HWND*>(found) = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&name));
+        ASSERT_NE(name, nullptr) << "the dialog has no box for the file's name";
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL,
+                            kMessageTimeoutMs, &ignored);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || AnswerReplace(dialog); }, kOpenMs));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kOpenMs)) << "the dialog stayed";
+    }
+
+    // Yes to the question whether to replace a file that is there, when it is asked.
+    bool AnswerReplace(HWND dialog)
+    {
+        for (HWND w : ProcessWindows(app_.ProcessId())) {
+            if (w != dialog && GetWindow(w, GW_OWNER) == dialog && GetDlgItem(w, IDYES) != nullptr) {
+                PostMessageA(w, WM_COMMAND, IDYES, 0);
+                return false;
+            }
+        }
+        return false;
+    }
+
     HWND tape_ = nullptr;
 };
+
+std::string ScratchFolder()
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "tallyra-tape-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string ReadFileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 TEST_F(TapeTest, TypedAndClickedOperationsAreWrittenAsThePanelsWriteThem)
 {
@@ -284,6 +367,120 @@ TEST_F(TapeTest, ScreenshotWithTheTape)
         EXPECT_TRUE(SavePng(image, path)) << path;
     }
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+TEST_F(TapeTest, AResultTakenBackGoesOnWithItsExactValue)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    ASSERT_TRUE(ClickKeys("1 / 3 ="));
+    ASSERT_TRUE(Shows({"1 / 3 = 0.33333333"}));
+    ASSERT_TRUE(ClickKeys("12 + 5 ="));
+    ASSERT_TRUE(Shows({"1 / 3 = 0.33333333", "12 + 5 = 17"}));
+    const std::string up = ControlText(Window(), IDC_PANEL_RESULT);
+
+    // Enter on the third's line: the exact third, not its eight digits.
+    ASSERT_TRUE(UseLine(0));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "0.33333333"));
+    EXPECT_EQ(ControlText(Window(), IDC_PANEL_RESULT), up);  // the up window and the tape as they were
+    EXPECT_TRUE(Shows({"1 / 3 = 0.33333333", "12 + 5 = 17"}));
+    ASSERT_TRUE(ClickKeys("* 3 ="));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "1"));
+
+    // A double click on a line takes its result too.
+    RECT line{};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(List(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line), SMTO_NORMAL,
+                        kMessageTimeoutMs, &ignored);
+    MapWindowPoints(List(), nullptr, reinterpret_cast<POINT*>(&line), 2);
+    ASSERT_TRUE(BringToForeground(tape_));
+    ASSERT_TRUE(DoubleClickAt(CentreOf(line)));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "17"));
+
+    // After a restart the line gives the number it writes.
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+    ASSERT_NE(tape_, nullptr);
+    ASSERT_TRUE(UseLine(0));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "0.33333333"));
+    ASSERT_TRUE(ClickKeys("* 3 ="));
+    EXPECT_TRUE(WaitForControlText(Window(), IDC_PANEL_RESULT, "0.99999999"));
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+TEST_F(TapeTest, SaveTapeAsWritesTheLinesAndAReadOnlyFileGetsTheMessage)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    ASSERT_TRUE(ClickKeys("12 + 5 ="));
+    ASSERT_TRUE(Click(Window(), IDC_KEY_CLEAR));
+    ASSERT_TRUE(Shows({"12 + 5 = 17", "C"}));
+    const std::string folder = ScratchFolder();
+    const std::string path = folder + "\\tape.txt";
+    DeleteFileA(path.c_str());
+    ASSERT_NO_FATAL_FAILURE(SaveTapeAs(path));
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileText(path) == "12 + 5 = 17\r\nC\r\n"; }))
+        << "the file holds \"" << ReadFileText(path) << "\"";
+
+    // A read-only file is left as it was, and the user is told which and why.
+    const std::string locked = folder + "\\locked.txt";
+    {
+        std::ofstream out(locked, std::ios::binary);
+        out << "kept";
+    }
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_NO_FATAL_FAILURE(SaveTapeAs(locked));
+    HWND message = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (message = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, 200, tape_)); }, kOpenMs))
+        << "no message";
+    const std::string text = ControlText(message, 0xFFFF);
+    EXPECT_NE(text.find(locked), std::string::npos) << text;
+    EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(message); }));
+    EXPECT_EQ(ReadFileText(locked), "kept");
+    EXPECT_EQ(GetFileAttributesA((locked + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "a partial file was left";
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(locked.c_str());
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder.c_str());
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+}
+
+TEST_F(TapeTest, ForgetTapeOnExitKeepsNoLines)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_NO_FATAL_FAILURE(ShowTape());
+    ASSERT_TRUE(ClickKeys("2 + 3 ="));
+    ASSERT_TRUE(Shows({"2 + 3 = 5"}));
+    ASSERT_TRUE(PostSystemCommand(tape_, IDM_FORGET_TAPE));
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::optional<RegistryValue> flag = ReadSetting("Forget Tape");
+        return flag && flag->bytes == Bytes({1});
+    })) << "the option was not stored at once";
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    EXPECT_FALSE(ReadSetting("Tape").has_value()) << "the lines were kept";
+
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    tape_ = WaitForProcessWindow(app_.ProcessId(), kTapeTitle, kOpenMs);
+    ASSERT_NE(tape_, nullptr);
+    EXPECT_TRUE(Shows({}));
+    // Switched off, the tape keeps its lines from then on.
+    ASSERT_TRUE(PostSystemCommand(tape_, IDM_FORGET_TAPE));
+    ASSERT_TRUE(ClickKeys("4 + 4 ="));
+    ASSERT_TRUE(Shows({"4 + 4 = 8"}));
+    ASSERT_NO_FATAL_FAILURE(CloseCalculator());
+    ASSERT_TRUE(ReadSetting("Tape").has_value());
+    EXPECT_EQ(ReadSetting("Forget Tape").value_or(RegistryValue{}).bytes, Bytes({0}));
 }
 
 }  // namespace

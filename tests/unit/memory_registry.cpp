@@ -44,6 +44,12 @@ public:
         return true;
     }
 
+    bool Delete(const char* name) override
+    {
+        registry_.Remove(subkey_, name);
+        return true;
+    }
+
 private:
     MemoryRegistry& registry_;
     std::string subkey_;

@@ -97,6 +97,7 @@ TEST_P(CalcStore, WritesEveryValueWithItsTypeSizeAndBytes)
         {"nAfter", kRegDword, Words({5})},
         {"Show Tape", kRegBinary, Bytes({1})},
         {"Tape Place", kRegBinary, Words({10, 20, 300, 400})},
+        {"Forget Tape", kRegBinary, Bytes({0})},
         {"Tape", kRegString, Text("12 + 5 = 17\r\nMC")},
     };
     for (const Expected& e : expected) {
@@ -344,4 +345,26 @@ TEST_P(CalcStore, BigFontFlagOfAMissingKeyOrValueIsZero)
     EXPECT_EQ(ReadBigFontFlag(registry->Registry(), kClassicKey), 1);
     registry->SetValue(kClassicKey, "Big Font", kRegBinary, Bytes({1, 0}));  // too long: not read
     EXPECT_EQ(ReadBigFontFlag(registry->Registry(), kClassicKey), 0);
+}
+
+TEST_P(CalcStore, AForgottenTapeIsNotKeptAndAStoredOneIsRemoved)
+{
+    Record saved = Unusual(Edition::Classic);
+    saved.Save(registry->Registry());  // the tape is stored
+    saved.settings.bForgetTape = 1;
+    saved.Save(registry->Registry());
+    uint32_t type = 0;
+    std::vector<uint8_t> bytes;
+    EXPECT_FALSE(registry->GetValue(kClassicKey, "Tape", type, bytes));
+    ASSERT_TRUE(registry->GetValue(kClassicKey, "Forget Tape", type, bytes));
+    EXPECT_EQ(bytes, Bytes({1}));
+
+    // A tape a run left behind when it ended abruptly is not read either.
+    Record kept = Unusual(Edition::Classic);
+    kept.Save(registry->Registry());
+    registry->SetValue(kClassicKey, "Forget Tape", kRegBinary, Bytes({1}));
+    Record loaded(Edition::Classic);
+    loaded.Load(registry->Registry());
+    EXPECT_EQ(loaded.settings.bForgetTape, 1);
+    EXPECT_TRUE(loaded.settings.tape.Lines().empty());
 }

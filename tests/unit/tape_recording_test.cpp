@@ -7,7 +7,10 @@
 namespace {
 
 struct RecordingTape : ICalcTape {
-    void Record(const std::string& line) override { lines += (lines.empty() ? "" : " | ") + line; }
+    void Record(const std::string& line, std::optional<double>) override
+    {
+        lines += (lines.empty() ? "" : " | ") + line;
+    }
     std::string lines;
 };
 
@@ -97,3 +100,23 @@ TEST_F(TapeRecordingOptions, APasteRecordsTheOperationsItPerforms)
 }
 
 }  // namespace
+
+TEST_F(TapeRecordingOptions, ARecallTakesTheValueIntoTheDownWindowAsMRDoesAndWritesNothing)
+{
+    c.Keys("1 / 3 =");
+    const std::string before = tape.lines;
+    c.Keys("Clear 5 +");
+    c.Send(CalcEvent::Recall(1.0 / 3.0));
+    EXPECT_EQ(c.Down(), "0.33333333");
+    EXPECT_EQ(c.Up(), "5");  // the registers and the waiting operation as they were
+    EXPECT_FALSE(c.S().bEntering);
+    EXPECT_EQ(c.S().nPendingOp, IDC_KEY_ADD);
+    EXPECT_EQ(tape.lines, before + " | C");  // the recall wrote nothing
+    c.Keys("=");
+    EXPECT_EQ(c.Up(), "5.3333333");
+
+    c.Keys("Clear");
+    c.Send(CalcEvent::Recall(1.0 / 3.0));
+    c.Keys("* 3 =");
+    EXPECT_EQ(c.Up(), "1");  // the exact third, not its eight digits
+}

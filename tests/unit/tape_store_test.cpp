@@ -19,7 +19,7 @@ TEST(TapeLines, KeepsTheLastThousandLines)
     int changes = 0;
     tape.OnChange([&](TapeChange change) { changes += change == TapeChange::Appended ? 1 : 100; });
     for (int i = 1; i <= 1001; ++i)
-        tape.Record(std::to_string(i));
+        tape.Record(std::to_string(i), std::nullopt);
     EXPECT_EQ(changes, 1001);
     ASSERT_EQ(tape.Lines().size(), 1000u);
     EXPECT_EQ(tape.Lines().front(), "2");
