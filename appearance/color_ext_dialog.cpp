@@ -6,6 +6,7 @@
 
 #include "color_box_text.h"
 #include "resource_ids.h"
+#include "resource_text.h"
 #include "window_place.h"
 
 CChColorExtDlg::CChColorExtDlg(Color initialColor, DWORD flags, int templateId)
@@ -39,6 +40,21 @@ void CChColorExtDlg::OnInitDialog()
     }
     if (!showSystemBackground_)
         ShowWindow(Item(IDC_COLOR_SYSTEM_BACKGROUND), SW_HIDE);
+    heard_.clear();  // the controls of a dialog opened before are gone
+    for (int id : {IDC_COLOR_GROUPS, IDC_COLOR_CATEGORIES, IDC_COLOR_BACKGROUND, IDC_COLOR_SYSTEM_BACKGROUND,
+                   IDC_COLOR_DEFAULT, IDC_COLOR_FOLD, IDC_COLOR_BUTTON_SAMPLE, IDC_COLOR_EDIT_SAMPLE}) {
+        auto heard = std::make_unique<SubclassedControl>();
+        if (heard->Attach(Item(id))) {
+            heard->SetSpokenTextSource(this);
+            heard_.push_back(std::move(heard));
+        }
+    }
+}
+
+bool CChColorExtDlg::SpokenTextOf(HWND control, SpokenText& text)
+{
+    text.name = LoadResourceString(static_cast<UINT>(IDS_NAME_OFFSET + GetDlgCtrlID(control)));
+    return !text.name.empty();
 }
 
 bool CChColorExtDlg::OnCommand(int id, int code)

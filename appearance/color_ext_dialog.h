@@ -1,13 +1,15 @@
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "color_dialog.h"
+#include "subclassed_control.h"
 
 // The colours dialog: the chooser with, on its left, the groups of colour categories of the
 // calculator window, the "Background Color" and "System Background" boxes, "Default", and a
 // button that folds the chooser part away. Every colour picked goes at once into the
 // category's slot in the window's scheme, and the change notification has the window repaint.
-class CChColorExtDlg : public CChooseColorDlg {
+class CChColorExtDlg : public CChooseColorDlg, private ISpokenTextSource {
 public:
     CChColorExtDlg(Color initialColor, DWORD flags, int templateId);
 
@@ -28,6 +30,8 @@ protected:
     void StoreColor(Color color) override;
 
 private:
+    // A screen reader hears the dialog's own controls by name; the chooser's are the system's.
+    bool SpokenTextOf(HWND control, SpokenText& text) override;
     void FillList();
     void SelectCurrentCategory();
     // Reads the selections, the two boxes and the Red, Green and Blue values into the
@@ -50,4 +54,5 @@ private:
     std::vector<ColorGroup> groups_;
     Color chooserColor_;
     RememberedCategories remembered_;
+    std::vector<std::unique_ptr<SubclassedControl>> heard_;
 };

@@ -238,7 +238,8 @@ LRESULT CScheduleDlg::ExtraBoxControl::WindowProc(UINT message, WPARAM wParam, L
 
 void CScheduleDlg::Copy()
 {
-    clipboard_.PutText(ScheduleText(shown_, look_.separator));
+    if (clipboard_.PutText(ScheduleText(shown_, look_.separator)))
+        Announce(FormatResourceString(IDS_ANNOUNCE_COPIED, "the payment schedule"));
 }
 
 bool CScheduleDlg::OnCommand(int id, int code, HWND /*control*/)

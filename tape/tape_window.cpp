@@ -332,8 +332,14 @@ void CTapeWindow::SaveAs()
 
 void CTapeWindow::CopyLines()
 {
-    if (!lines_.Lines().empty())
-        clipboard_.PutText(lines_.Text(Selection()));
+    if (lines_.Lines().empty())
+        return;
+    const std::vector<int> selected = Selection();
+    if (!clipboard_.PutText(lines_.Text(selected)))
+        return;
+    const size_t count = selected.empty() ? lines_.Lines().size() : selected.size();
+    Announce(
+        FormatResourceString(IDS_ANNOUNCE_COPIED, std::to_string(count) + (count == 1 ? " line" : " lines")));
 }
 
 void CTapeWindow::DeleteSelectedLines()
