@@ -21,6 +21,7 @@ namespace {
 class NoView : public ILoanView {
 public:
     void ShowLoan(const LoanDisplay&, unsigned) override {}
+    void Announce(const std::string&, Announcement) override {}
 };
 
 std::string Describe(const ScheduleLoan& l, int64_t extra)
