@@ -7,9 +7,6 @@
 
 namespace e2e {
 
-namespace {
-
-// A single-quoted word for sh.
 std::string Quoted(const std::string& text)
 {
     std::string quoted = "'";
@@ -17,8 +14,6 @@ std::string Quoted(const std::string& text)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
-
-}  // namespace
 
 SharedFile NewSharedFile(const std::string& suffix)
 {

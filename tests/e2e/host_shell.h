@@ -10,6 +10,9 @@
 
 namespace e2e {
 
+// `text` as one single-quoted word of a shell script.
+std::string Quoted(const std::string& text);
+
 // Runs `script` with the host's /bin/sh and waits until it has finished; gives what it wrote
 // to standard output, or nothing when it could not be started or did not finish in time.
 std::optional<std::string> RunHostShell(const std::string& script, DWORD timeoutMs = 10000);

@@ -16,15 +16,6 @@ std::string FileName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A single-quoted word for sh.
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 }  // namespace
 
 PortableFolder::PortableFolder()
@@ -80,20 +71,7 @@ bool PortableFolder::RemoveSettings()
 
 std::optional<std::string> PortableFolder::Settings() const
 {
-    // Shared for deletion too: a reader that did not share it would make the program's replace
-    // of the file fail while the test looks at it.
-    HANDLE file =
-        CreateFileA(settings_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    return ReadWholeFile(settings_);
 }
 
 bool PortableFolder::MakeReadOnly()

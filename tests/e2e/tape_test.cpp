@@ -14,9 +14,8 @@
 #include "wait.h"
 #include "window_controls.h"
 #include "window_probe.h"
+#include "wine_paths.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -178,10 +177,7 @@ std::string ScratchFolder()
 
 std::string ReadFileText(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadWholeFile(path).value_or(std::string());
 }
 
 TEST_F(TapeTest, TypedAndClickedOperationsAreWrittenAsThePanelsWriteThem)
@@ -431,10 +427,7 @@ TEST_F(TapeTest, SaveTapeAsWritesTheLinesAndAReadOnlyFileGetsTheMessage)
 
     // A read-only file is left as it was, and the user is told which and why.
     const std::string locked = folder + "\\locked.txt";
-    {
-        std::ofstream out(locked, std::ios::binary);
-        out << "kept";
-    }
+    ASSERT_TRUE(WriteWholeFile(locked, "kept", 4));
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
     ASSERT_NO_FATAL_FAILURE(SaveTapeAs(locked));
     HWND message = nullptr;

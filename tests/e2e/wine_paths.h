@@ -25,7 +25,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 bool WriteWholeFile(const std::string& windowsPath, const void* data, size_t size);
 
 // Every byte of the file; nothing when it cannot be opened. A writer that keeps the file open
-// for writing does not stop the read.
+// for writing does not stop the read, and the read does not stop a program from replacing the
+// file meanwhile.
 std::optional<std::string> ReadWholeFile(const std::string& windowsPath);
 
 // The folder the driver runs from, with its trailing backslash: its helper programs and the
