@@ -7,6 +7,7 @@
 #include "keyboard.h"
 #include "menu_rows.h"
 #include "resource_ids.h"
+#include "running_instance.h"
 #include "window_place.h"
 
 CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators, HelpEntry help)
@@ -36,11 +37,10 @@ bool CKeypadDlg::BringOtherForward(const char* title) const
 {
     if (options_->bRunMultiple)
         return false;
-    HWND other = FindWindowA(nullptr, title);
+    HWND other = FindEarlierInstance(title);
     if (other == nullptr)
         return false;
-    SetForegroundWindow(other);
-    ShowWindow(other, SW_RESTORE);
+    BringForward(other);
     return true;
 }
 
