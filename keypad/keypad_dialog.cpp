@@ -156,12 +156,6 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         if (ReadHighContrast())
             OnHighContrastChanged();
         return false;
-    case WM_QUERYENDSESSION: result = TRUE; return true;
-    case WM_ENDSESSION:
-        // Windows is ending: what changed since the last save would otherwise be lost.
-        if (wParam)
-            SaveSettings();
-        return true;
     default: return false;
     }
 }

@@ -105,6 +105,9 @@ protected:
     // Brings every check mark of the menu to its flag.
     void UpdateChecks();
     void SaveAndClose();
+    // The end of the session, or the program closed for good: what changed since the last
+    // save would otherwise be lost.
+    void SaveForEnd() override { SaveSettings(); }
 
     // How a control's background is painted, asked at WM_CTLCOLOR*: id 0 is the window.
     enum class Backdrop {

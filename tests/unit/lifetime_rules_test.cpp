@@ -1,8 +1,10 @@
-// The program's start as decided without windows: which window a start takes for an earlier
-// run of the program.
+// The program's start and end as decided without windows: which window a start takes for an
+// earlier run of the program, and what a window does when the session ends or an installer
+// asks the program to close.
 #include <gtest/gtest.h>
 
 #include "instance_rules.h"
+#include "session_rules.h"
 
 namespace {
 
@@ -49,6 +51,38 @@ TEST(EarlierInstance, FileNamePart)
     EXPECT_EQ(FileNamePart("b.exe"), "b.exe");
     EXPECT_EQ(FileNamePart("C:\\a\\"), "");
     EXPECT_EQ(FileNamePart(""), "");
+}
+
+TEST(SessionEnd, AnswersAndWhatEachWindowDoes)
+{
+    constexpr uint32_t kLogoff = 0x80000000u;    // ENDSESSION_LOGOFF
+    constexpr uint32_t kCritical = 0x40000000u;  // ENDSESSION_CRITICAL
+    const struct {
+        const char* why;
+        SessionMessage message;
+        bool ending;
+        uint32_t flags;
+        bool save;
+        bool endProgram;
+    } kCases[] = {
+        {"asked at shutdown", SessionMessage::Query, false, 0, false, false},
+        {"asked at logoff", SessionMessage::Query, false, kLogoff, false, false},
+        {"asked by an installer", SessionMessage::Query, false, kEndSessionCloseApp, false, false},
+        {"the session ends", SessionMessage::End, true, 0, true, false},
+        {"the user logs off", SessionMessage::End, true, kLogoff, true, false},
+        {"a critical end", SessionMessage::End, true, kCritical, true, false},
+        {"an installer closes the program", SessionMessage::End, true, kEndSessionCloseApp, true, true},
+        {"an installer, with other flags", SessionMessage::End, true, kEndSessionCloseApp | kLogoff, true,
+         true},
+        {"the session goes on after all", SessionMessage::End, false, 0, false, false},
+        {"the installer changed its mind", SessionMessage::End, false, kEndSessionCloseApp, false, false},
+    };
+    for (const auto& c : kCases) {
+        const SessionAnswer answer = AnswerSession(c.message, c.ending, c.flags);
+        EXPECT_TRUE(answer.agree) << c.why;
+        EXPECT_EQ(answer.save, c.save) << c.why;
+        EXPECT_EQ(answer.endProgram, c.endProgram) << c.why;
+    }
 }
 
 }  // namespace
