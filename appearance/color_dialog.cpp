@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "color_box_text.h"
+#include "program_end.h"
 #include "resource_ids.h"
+#include "session_rules.h"
 #include "system_function.h"
 
 namespace {
@@ -54,6 +56,8 @@ void CChooseColorDlg::SetInitialPosition(int x, int y)
 
 bool CChooseColorDlg::DoModal(HWND owner)
 {
+    if (ProgramEnding())
+        return false;
     CHOOSECOLORA record = {};
     record.lStructSize = sizeof record;
     record.hwndOwner = owner;
@@ -75,6 +79,7 @@ bool CChooseColorDlg::DoModal(HWND owner)
     hwnd_ = nullptr;
     record_ = nullptr;
     timer_ = 0;
+    cancelPosted_ = false;
     return ok != FALSE;
 }
 
@@ -111,7 +116,18 @@ UINT_PTR CALLBACK CChooseColorDlg::HookProc(HWND hwnd, UINT message, WPARAM wPar
 
 UINT_PTR CChooseColorDlg::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The program is closed for good: the chooser runs the system's loop, not ours, and is
+    // ended as its Cancel ends it, once.
+    if (ProgramEnding() && !cancelPosted_ && hwnd_ != nullptr) {
+        cancelPosted_ = true;
+        PostMessageA(hwnd_, WM_COMMAND, IDCANCEL, 0);
+    }
     switch (message) {
+    case WM_ENDSESSION:
+        // The chooser keeps nothing itself: its owner saves once the chooser has ended.
+        if (AnswerSession(SessionMessage::End, wParam != 0, static_cast<uint32_t>(lParam)).endProgram)
+            EndProgram();
+        return FALSE;  // the system's answer stands
     case WM_INITDIALOG:
         initialising_ = true;
         OnInitDialog();

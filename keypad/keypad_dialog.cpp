@@ -9,6 +9,7 @@
 #include "keyboard.h"
 #include "menu_rows.h"
 #include "resource_ids.h"
+#include "running_instance.h"
 #include "window_place.h"
 
 CKeypadDlg::CKeypadDlg(int templateId, Edition edition, int accelerators, HelpEntry help)
@@ -38,11 +39,10 @@ bool CKeypadDlg::BringOtherForward(const char* title) const
 {
     if (options_->bRunMultiple)
         return false;
-    HWND other = FindWindowA(nullptr, title);
+    HWND other = FindEarlierInstance(title);
     if (other == nullptr)
         return false;
-    SetForegroundWindow(other);
-    ShowWindow(other, SW_RESTORE);
+    BringForward(other);
     return true;
 }
 
@@ -164,12 +164,6 @@ bool CKeypadDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         if (ReadHighContrast())
             OnHighContrastChanged();
         return false;
-    case WM_QUERYENDSESSION: result = TRUE; return true;
-    case WM_ENDSESSION:
-        // Windows is ending: what changed since the last save would otherwise be lost.
-        if (wParam)
-            SaveSettings();
-        return true;
     default: return false;
     }
 }

@@ -72,8 +72,8 @@ protected:
     OptionRow Common(UINT command, SaveRule save);
     static OptionRow Separator(bool classicOnly = false);
 
-    // Another window of this title is running and this one may not run beside it: that one
-    // is brought forward, and the caller creates no window.
+    // Another window of this title, of this program, is running and this one may not run
+    // beside it: that one is brought forward, and the caller creates no window.
     bool BringOtherForward(const char* title) const;
 
     // Binds the painted keys and panels; called first when the window is created.
@@ -105,6 +105,9 @@ protected:
     // Brings every check mark of the menu to its flag.
     void UpdateChecks();
     void SaveAndClose();
+    // The end of the session, or the program closed for good: what changed since the last
+    // save would otherwise be lost.
+    void SaveForEnd() override { SaveSettings(); }
 
     // How a control's background is painted, asked at WM_CTLCOLOR*: id 0 is the window.
     enum class Backdrop {

@@ -3,16 +3,18 @@
 #include "about_window.h"
 #include "calc_ext_dlg.h"
 #include "loan_dlg.h"
+#include "program_end.h"
 #include "resource_ids.h"
 #include "settings_store.h"
 
 namespace {
 
 // Runs a window made by `run` from one of its two templates, and again from the other each
-// time it ends asking for that (the Big Font command).
+// time it ends asking for that (the Big Font command), unless the program is being closed for
+// good meanwhile.
 template <typename Run> void RunRecreating(bool big, int normalTemplate, int bigTemplate, Run run)
 {
-    while (run(big ? bigTemplate : normalTemplate) == kEndRecreate)
+    while (run(big ? bigTemplate : normalTemplate) == kEndRecreate && !ProgramEnding())
         big = !big;
 }
 

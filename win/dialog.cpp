@@ -3,7 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "program_end.h"
 #include "resource_text.h"
+#include "session_rules.h"
+
+static_assert(kEndSessionCloseApp == ENDSESSION_CLOSEAPP, "the window-free copy of ENDSESSION_CLOSEAPP");
 
 namespace {
 
@@ -107,6 +111,8 @@ bool Dialog::Create(HWND owner)
 
 INT_PTR Dialog::RunModal(HWND owner)
 {
+    if (ProgramEnding())
+        return kEndClosed;
     HWND hwnd = CreateWindowFromTemplate(owner);
     if (hwnd == nullptr)
         return -1;
@@ -121,6 +127,15 @@ INT_PTR Dialog::RunModal(HWND owner)
 
     MSG msg;
     while (!ended_) {
+        if (ProgramEnding()) {
+            // The innermost window goes first; its owner's loop, waiting beneath this one,
+            // sees the end as soon as this one returns.
+            if (!savedForEnd_)
+                SaveForEnd();
+            savedForEnd_ = true;
+            End(kEndClosed);
+            break;
+        }
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));  // let the outer loops see it too
@@ -211,8 +226,26 @@ bool Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
                              POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return false;
     case WM_CLOSE: return OnClose();
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION: result = OnSessionMessage(message, wParam, lParam); return true;
     default: return OnMessage(message, wParam, lParam, result);
     }
+}
+
+LRESULT Dialog::OnSessionMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const SessionAnswer answer =
+        AnswerSession(message == WM_ENDSESSION ? SessionMessage::End : SessionMessage::Query, wParam != 0,
+                      static_cast<uint32_t>(lParam));
+    if (answer.save && !savedForEnd_)
+        SaveForEnd();
+    if (answer.endProgram) {
+        // Saved now, while the message is still with us: a window beneath a modal one ends
+        // only when the modal one has, and this save must not wait for that.
+        savedForEnd_ = true;
+        EndProgram();
+    }
+    return answer.agree ? TRUE : FALSE;
 }
 
 bool Dialog::DispatchNotify(const NMHDR& header, LRESULT& result)

@@ -26,7 +26,8 @@ public:
     Dialog& operator=(const Dialog&) = delete;
 
     // Creates the window and runs it until End; the owner is disabled meanwhile. Returns the
-    // result given to End, or -1 when the window could not be created.
+    // result given to End, or -1 when the window could not be created. When the program is
+    // closed for good the window saves and ends with kEndClosed, and none is created any more.
     INT_PTR RunModal(HWND owner);
     // Creates the window, hidden, beside its owner; its messages arrive through the loop of
     // whichever window runs. False when it could not be created.
@@ -69,6 +70,9 @@ protected:
     virtual void OnSize(int /*width*/, int /*height*/) {}
     // The window's Close (the caption's button, Alt+F4); true when the window handled it.
     virtual bool OnClose() { return false; }
+    // The Windows session ends, or the program is closed for good (program_end.h): the window
+    // saves what it keeps, as when it is closed. Called once for a close for good.
+    virtual void SaveForEnd() {}
     // Every other message. `result` is what the message returns to its sender.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/)
     {
@@ -96,6 +100,8 @@ private:
     // Lets every control with something to say answer a screen reader: a control the window
     // subclasses already is told where its texts come from, the others are subclassed for it.
     void MakeControlsHeard();
+    // WM_QUERYENDSESSION and WM_ENDSESSION, alike for every window.
+    LRESULT OnSessionMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     Announcer announcer_;
     std::vector<std::unique_ptr<SubclassedControl>> heard_;
@@ -103,6 +109,7 @@ private:
     int templateId_;
     HWND hwnd_ = nullptr;
     bool ended_ = false;
+    bool savedForEnd_ = false;  // saved for the program's close for good
     INT_PTR result_ = 0;
     mutable std::vector<std::pair<int, HWND>> items_;  // listed by Controls
     bool created_ = false;                             // the template's controls exist

@@ -1,9 +1,12 @@
 // Windows shutting down while the program runs, alone or with its loan window, its colours
-// dialog or its About window open: every window is asked and told as Windows does, each
-// answers at once, and the settings of every open window are on disk before the process is
-// ended.
+// dialog, its About window, its tape or the loan's payment schedule open: every window is
+// asked and told as Windows does, each answers at once, and the settings of every open
+// window are on disk before the process is ended. An installer's request to close (the
+// Restart Manager's same two messages with ENDSESSION_CLOSEAPP) is answered alike, and then
+// the program ends by itself, every window with it, whichever window is told first.
 #include "command_ids.h"
 #include "control_ids.h"
+#include "key_delivery.h"
 #include "keyboard_input.h"
 #include "loan_fixture.h"
 #include "resource_ids.h"
@@ -11,38 +14,66 @@
 #include "wait.h"
 #include "window_controls.h"
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace e2e {
 namespace {
 
 constexpr DWORD kAnswerMs = 2000;
+// What an installer waits at most before it counts the program as one that will not close.
+constexpr DWORD kInstallerWaitMs = 5000;
 
-enum class AlsoOpen { Nothing, Loan, Colours, About };
+enum class AlsoOpen { Nothing, Loan, Colours, About, Tape, Schedule };
 
-class EndSessionTest : public LoanTest, public testing::WithParamInterface<AlsoOpen> {
+enum class Request {
+    EndOfSession,              // a log-off: Windows ends the process once every window has answered
+    InstallerTopFirst,         // ENDSESSION_CLOSEAPP, told to the windows from the top down
+    InstallerCalculatorFirst,  // the same, told to the calculator beneath the others first
+};
+
+class EndSessionTest : public LoanTest, public testing::WithParamInterface<std::tuple<Request, AlsoOpen>> {
 protected:
+    Request Asked() const { return std::get<0>(GetParam()); }
+    AlsoOpen Open() const { return std::get<1>(GetParam()); }
+    bool Installer() const { return Asked() != Request::EndOfSession; }
+
     // Asks every top-level window of the program whether the session may end, then tells
-    // each that it ends, as Windows does; every one must answer within 2 s and agree.
+    // each that it ends, as Windows does; every one must answer within 2 s and agree. After an
+    // installer's request a window may be gone before it is told: the program is ending.
     void EndTheSession()
     {
-        const std::vector<HWND> windows = ProcessWindows(app_.ProcessId());
+        std::vector<HWND> windows = ProcessWindows(app_.ProcessId());
         ASSERT_FALSE(windows.empty());
+        if (Asked() == Request::InstallerCalculatorFirst)
+            std::stable_partition(windows.begin(), windows.end(),
+                                  [&](HWND hwnd) { return hwnd == Window(); });
+        const LPARAM flags = Installer() ? ENDSESSION_CLOSEAPP : ENDSESSION_LOGOFF;
+        const auto answered = [&](HWND hwnd, UINT message, WPARAM wParam, DWORD_PTR& answer) {
+            return SendMessageTimeoutA(hwnd, message, wParam, flags, SMTO_NORMAL, kAnswerMs, &answer) ||
+                   (Installer() ? WaitUntil([&] { return !IsWindow(hwnd); }) : !IsWindow(hwnd));
+        };
         for (HWND hwnd : windows) {
             DWORD_PTR agreed = 0;
-            ASSERT_TRUE(SendMessageTimeoutA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                                            kAnswerMs, &agreed) ||
-                        !IsWindow(hwnd))
+            ASSERT_TRUE(answered(hwnd, WM_QUERYENDSESSION, 0, agreed))
                 << "a window did not answer WM_QUERYENDSESSION within 2 s";
             EXPECT_NE(agreed, 0u) << "a window refused the end of the session";
         }
         for (HWND hwnd : windows) {
             DWORD_PTR ignored = 0;
-            ASSERT_TRUE(SendMessageTimeoutA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                                            kAnswerMs, &ignored) ||
-                        !IsWindow(hwnd))
+            ASSERT_TRUE(answered(hwnd, WM_ENDSESSION, TRUE, ignored))
                 << "a window did not answer WM_ENDSESSION within 2 s";
         }
+        if (Installer()) {
+            ASSERT_TRUE(app_.WaitForExit(kInstallerWaitMs))
+                << "the program did not end when an installer asked";
+            EXPECT_EQ(app_.ExitCode(), 0u);
+            return;
+        }
+        // A plain end of the session leaves the program as it was, every window answering.
+        EXPECT_TRUE(Sync(Window())) << "the calculator did not outlive a plain end of the session";
+        EXPECT_TRUE(app_.Running());
         // Windows ends the process once every window has answered.
         app_.Kill();
     }
@@ -57,7 +88,8 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
     ASSERT_TRUE(TypeText("42"));
     ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "42"));
     ASSERT_TRUE(SendSystemCommand(Window(), IDM_BOLD_VALUES));
-    const bool loan = GetParam() == AlsoOpen::Loan;
+    const bool loan = Open() == AlsoOpen::Loan || Open() == AlsoOpen::Schedule;
+    RECT placeBefore = {};
     if (loan) {
         ASSERT_NO_FATAL_FAILURE(OpenLoan());
         ASSERT_TRUE(BringToForeground(Loan()));
@@ -68,24 +100,43 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
                     return true;
             return false;
         })) << "777 typed into the loan window shows in none of its fields";
-    } else if (GetParam() == AlsoOpen::Colours) {
+    }
+    if (Open() == AlsoOpen::Schedule) {
+        ASSERT_TRUE(PressChordAndWait(Loan(), {VK_CONTROL}, 'R'));
+        ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Payment Schedule", 30000), nullptr);
+    } else if (Open() == AlsoOpen::Colours) {
+        placeBefore = WindowRect(Window());
         ASSERT_TRUE(PostSystemCommand(Window(), IDM_SET_COLORS));
         ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Colors", 30000), nullptr);
-    } else if (GetParam() == AlsoOpen::About) {
+    } else if (Open() == AlsoOpen::About) {
         ASSERT_TRUE(PostSystemCommand(Window(), IDM_QUICK_HELP));
         ASSERT_NE(WaitForAboutWindow(), nullptr);
+    } else if (Open() == AlsoOpen::Tape) {
+        ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
+        ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Tape", 30000), nullptr);
     }
 
     ASSERT_NO_FATAL_FAILURE(EndTheSession());
 
-    ExpectSoundRecord(Key::Calculator, CurrentEdition(), [](const ValueEntry& entry, const Bytes& b) {
+    // The colours dialog moves the calculator to the screen's corner while it is open; closed
+    // for good, the calculator is back in its place before its last save.
+    const bool placeKept = Installer() && Open() == AlsoOpen::Colours;
+    ExpectSoundRecord(Key::Calculator, CurrentEdition(), [&](const ValueEntry& entry, const Bytes& b) {
         if (std::string(entry.name) == "Bold Result") {
             EXPECT_EQ(b[0], 1) << "Bold Values was lost";
+        }
+        if (placeKept && std::string(entry.name) == "x,y") {
+            EXPECT_EQ(Int32At(b, 0), placeBefore.left) << "the calculator's place was lost";
+            EXPECT_EQ(Int32At(b, 4), placeBefore.top) << "the calculator's place was lost";
         }
         if (entry.kind == Kind::Numbers) {
             EXPECT_EQ(DoubleAt(b, 8), 42.0) << "the typed number was lost";
         }
     });
+    if (Open() == AlsoOpen::Tape) {
+        EXPECT_EQ(ReadSetting("Show Tape"), (RegistryValue{REG_BINARY, {1}}))
+            << "the tape will not come back";
+    }
     if (loan) {
         bool kept = false;
         for (const char* name : {"Amount", "Months", "Percent"}) {
@@ -98,18 +149,40 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AlsoOpen, EndSessionTest,
-                         testing::Values(AlsoOpen::Nothing, AlsoOpen::Loan, AlsoOpen::Colours,
-                                         AlsoOpen::About),
-                         [](const testing::TestParamInfo<AlsoOpen>& info) {
-                             switch (info.param) {
-                             case AlsoOpen::Nothing: return "CalculatorAlone";
-                             case AlsoOpen::Loan: return "WithTheLoanWindow";
-                             case AlsoOpen::Colours: return "WithTheColoursDialog";
-                             case AlsoOpen::About: return "WithTheAboutWindow";
-                             }
-                             return "";
-                         });
+const auto kEveryWindow = testing::Values(AlsoOpen::Nothing, AlsoOpen::Loan, AlsoOpen::Colours,
+                                          AlsoOpen::About, AlsoOpen::Tape, AlsoOpen::Schedule);
+
+std::string CaseName(const testing::TestParamInfo<std::tuple<Request, AlsoOpen>>& info)
+{
+    std::string name;
+    switch (std::get<0>(info.param)) {
+    case Request::EndOfSession: name = "EndOfSession"; break;
+    case Request::InstallerTopFirst: name = "InstallerClose"; break;
+    case Request::InstallerCalculatorFirst: name = "InstallerCloseToldCalculatorFirst"; break;
+    }
+    switch (std::get<1>(info.param)) {
+    case AlsoOpen::Nothing: return name + "CalculatorAlone";
+    case AlsoOpen::Loan: return name + "WithTheLoanWindow";
+    case AlsoOpen::Colours: return name + "WithTheColoursDialog";
+    case AlsoOpen::About: return name + "WithTheAboutWindow";
+    case AlsoOpen::Tape: return name + "WithTheTape";
+    case AlsoOpen::Schedule: return name + "WithTheSchedule";
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EndOfSession, EndSessionTest,
+                         testing::Combine(testing::Values(Request::EndOfSession), kEveryWindow), CaseName);
+INSTANTIATE_TEST_SUITE_P(InstallerClose, EndSessionTest,
+                         testing::Combine(testing::Values(Request::InstallerTopFirst), kEveryWindow),
+                         CaseName);
+// Beneath a modal window the calculator can only end once that one has: our own loop, the
+// system's colour chooser, and two windows deep.
+INSTANTIATE_TEST_SUITE_P(InstallerCloseCalculatorFirst, EndSessionTest,
+                         testing::Combine(testing::Values(Request::InstallerCalculatorFirst),
+                                          testing::Values(AlsoOpen::Loan, AlsoOpen::Colours,
+                                                          AlsoOpen::Schedule)),
+                         CaseName);
 
 }  // namespace
 }  // namespace e2e
