@@ -40,6 +40,7 @@ void CCalcExtDlg::RunColorsDialog()
     ShowRestored(Handle());
     const RECT before = ScreenRect(Handle());
     const bool wasExtended = settings_.bExtendedView != 0;
+    colorsHome_ = Home{before.left, before.top, settings_.bExtendedView};
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ToEngine(CalcEvent::Command(CalcOp::ShowView, 1));
     dialog.SetInitialPosition(50, before.bottom - before.top);
@@ -54,6 +55,7 @@ void CCalcExtDlg::RunColorsDialog()
     ToEngine(CalcEvent::Command(CalcOp::ShowView, wasExtended ? 1 : 0));
     MoveWindow(Handle(), before.left, before.top, before.right - before.left, before.bottom - before.top,
                TRUE);
+    colorsHome_.reset();
     SetFocus(Handle());  // the keys go to the calculator again, not to the control last clicked
 }
 

@@ -23,7 +23,20 @@ CCalcExtDlg::CCalcExtDlg(int templateId, Edition edition, IRegistry& registry)
 void CCalcExtDlg::SaveSettings()
 {
     KeepTapePlace();
+    if (!colorsHome_) {
+        ::SaveSettings(registry_, edition_, settings_, engine_.State(), ProcessSettings());
+        return;
+    }
+    // The colours dialog's corner and extended view are only lent: the user's own are saved.
+    const auto place = [this](const Home& home) {
+        settings_.nPosX = home.x;
+        settings_.nPosY = home.y;
+        settings_.bExtendedView = home.extended;
+    };
+    const Home lent = {settings_.nPosX, settings_.nPosY, settings_.bExtendedView};
+    place(*colorsHome_);
     ::SaveSettings(registry_, edition_, settings_, engine_.State(), ProcessSettings());
+    place(lent);
 }
 
 void CCalcExtDlg::LoadSettings()

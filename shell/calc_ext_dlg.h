@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "calc_dlg.h"
 #include "registry_port.h"
 
@@ -44,6 +46,14 @@ private:
 
     IRegistry& registry_;
     std::vector<HWND> foldedControls_;  // right of the basic view's edge
+    // While the colours dialog has the window in the screen's corner in the extended view: the
+    // place and view that are the user's, and that a save meanwhile (the session ending) keeps.
+    struct Home {
+        int32_t x;
+        int32_t y;
+        uint8_t extended;
+    };
+    std::optional<Home> colorsHome_;
 };
 
 // The settings every window of the process shares: the custom colours and the save count.
