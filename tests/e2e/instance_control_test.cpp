@@ -118,21 +118,33 @@ private:
     std::vector<HANDLE> threads_;
 };
 
+// Minimises the program's window, so that a second start bringing it back shows.
+void Minimise(HWND window)
+{
+    ASSERT_TRUE(PostSystemCommand(window, SC_MINIMIZE));
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; })) << "the window did not minimise";
+}
+
+// A second start of the program, which ends by itself at once without a window of its own.
+void StartAgainAndSeeItEnd(const char* ifItDoesNot)
+{
+    AppProcess second;
+    std::string error;
+    ASSERT_TRUE(second.Start(CurrentOptions().exePath, error)) << error;
+    ASSERT_TRUE(second.WaitForExit(20000)) << ifItDoesNot;
+    EXPECT_EQ(second.ExitCode(), 0u);
+}
+
 TEST_F(CalculatorTest, SecondStartRestoresFirstWindowAndExits)
 {
     // A count the second start must leave alone; the first one's own close adds one.
     ASSERT_NO_FATAL_FAILURE(WriteSetting("Run Q-ty", REG_DWORD, DwordBytes(7)));
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     const HWND first = Window();
-    ASSERT_TRUE(PostSystemCommand(first, SC_MINIMIZE));
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) != FALSE; })) << "the window did not minimise";
+    ASSERT_NO_FATAL_FAILURE(Minimise(first));
     const auto storedBefore = ReadAllValues(CurrentEdition().registryKey);
 
-    AppProcess second;
-    std::string error;
-    ASSERT_TRUE(second.Start(CurrentOptions().exePath, error)) << error;
-    ASSERT_TRUE(second.WaitForExit(20000)) << "the second start did not end";
-    EXPECT_EQ(second.ExitCode(), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartAgainAndSeeItEnd("the second start did not end"));
 
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(first); })) << "the first window stayed minimised";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first; }))
@@ -166,19 +178,14 @@ TEST_F(CalculatorTest, TheEarlierRunIsFoundBehindAWindowOfAnotherProgram)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     const HWND first = Window();
-    ASSERT_TRUE(PostSystemCommand(first, SC_MINIMIZE));
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) != FALSE; })) << "the window did not minimise";
+    ASSERT_NO_FATAL_FAILURE(Minimise(first));
     const ForeignWindows foreign(CurrentEdition().title);
     ASSERT_TRUE(foreign.Made());
     const HWND metFirst = FindWindowA(nullptr, CurrentEdition().title.c_str());
     ASSERT_TRUE(metFirst == foreign.plain.Handle() || metFirst == foreign.dialog.Handle())
         << "a look-up by title does not meet the driver's windows first, so this test proves nothing";
 
-    AppProcess second;
-    std::string error;
-    ASSERT_TRUE(second.Start(CurrentOptions().exePath, error)) << error;
-    ASSERT_TRUE(second.WaitForExit(20000)) << "the second start did not end";
-    EXPECT_EQ(second.ExitCode(), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartAgainAndSeeItEnd("the second start did not end"));
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(first); })) << "the first window stayed minimised";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == first; }))
         << "the first window is not in front";
@@ -192,16 +199,11 @@ TEST_F(CalculatorTest, AnEarlierRunThatHangsCannotHoldAStart)
 {
     ASSERT_NO_FATAL_FAILURE(StartCalculator());
     const HWND first = Window();
-    ASSERT_TRUE(PostSystemCommand(first, SC_MINIMIZE));
-    ASSERT_TRUE(WaitUntil([&] { return IsIconic(first) != FALSE; })) << "the window did not minimise";
+    ASSERT_NO_FATAL_FAILURE(Minimise(first));
     {
         const Suspended hung(app_.ProcessId());
         ASSERT_TRUE(hung.Any()) << "the driver could not hold the program still";
-        AppProcess second;
-        std::string error;
-        ASSERT_TRUE(second.Start(CurrentOptions().exePath, error)) << error;
-        ASSERT_TRUE(second.WaitForExit(20000)) << "the second start waited for the hung one";
-        EXPECT_EQ(second.ExitCode(), 0u);
+        ASSERT_NO_FATAL_FAILURE(StartAgainAndSeeItEnd("the second start waited for the hung one"));
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(first); })) << "the first window stayed minimised";
     ASSERT_NO_FATAL_FAILURE(CloseCalculator());
