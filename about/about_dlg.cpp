@@ -5,6 +5,7 @@
 #include "about_window.h"
 #include "color_math.h"
 #include "help_text.h"
+#include "other_windows_held.h"
 #include "resource_ids.h"
 
 namespace {
@@ -147,7 +148,11 @@ void ShowAboutWindow(HWND owner, const char* mail, const char* web)
     }
     CAboutDlg dialog(mail, web);
     // Owned by the window that asked, not by whichever window is active: that one is disabled
-    // meanwhile, so no command can end it, or re-create it, beneath the About window.
+    // meanwhile, so no command can end it, or re-create it, beneath the About window. The
+    // program's other windows wait too: a colours dialog or loan window closed beneath it
+    // would give the calculator back while this window's loop still runs, and a window opened
+    // from there would hold this one open whatever its Close did.
+    const OtherWindowsHeld others(owner);
     dialog.RunModal(owner);
     g_openAbout = nullptr;
 }

@@ -231,8 +231,19 @@ CCalcPanel* CKeypadDlg::Panel(int id) const
 
 void CKeypadDlg::ShowHelp()
 {
-    if (help_ != nullptr)
-        help_(Handle());
+    if (help_ == nullptr)
+        return;
+    // Asked for while a window this one opened is up (F1 in the colours dialog reaches its
+    // owner as WM_HELP): the help goes over that window, the active one, and hands the
+    // activation back to it when it closes.
+    HWND owner = Handle();
+    const HWND active = GetActiveWindow();
+    if (!IsWindowEnabled(owner) && active != nullptr && IsWindowEnabled(active)) {
+        for (HWND above = GetWindow(active, GW_OWNER); above != nullptr; above = GetWindow(above, GW_OWNER))
+            if (above == Handle())
+                owner = active;
+    }
+    help_(owner);
 }
 
 void CKeypadDlg::ApplyTips()

@@ -134,6 +134,45 @@ TEST_F(AboutWindowTest, F1OpensOneAboutWindowOnly)
     EXPECT_EQ(AboutWindows(), 1u);
 }
 
+// F1 in the colours dialog reaches the calculator beneath it as WM_HELP. The About window goes
+// over the colours dialog: the dialog closed beneath it gave the calculator back while the
+// About window's loop still ran, and a second colours dialog opened from the calculator then
+// held the About window open whatever its Close did.
+TEST_F(AboutWindowTest, F1InTheColoursDialogOpensItOverThatDialog)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_TRUE(PostSystemCommand(Window(), IDM_SET_COLORS));
+    const HWND colours = WaitForProcessWindow(app_.ProcessId(), "Colors", 30000);
+    ASSERT_NE(colours, nullptr);
+    const HWND about = OpenWithF1(colours);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetWindow(about, GW_OWNER), colours);
+    EXPECT_FALSE(IsWindowEnabled(colours)) << "the colours dialog can be closed beneath the About window";
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(colours); }));
+    PostMessageA(GetDlgItem(colours, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(colours) && IsWindowEnabled(Window()); }));
+}
+
+// Asked for from the tape while the loan window is up, the About window holds both: the loan
+// window closed beneath it would give the calculator back while its loop still ran.
+TEST_F(AboutWindowTest, WhileItIsUpNoOtherWindowOfTheProgramTakesInput)
+{
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
+    const HWND tape = WaitForProcessWindow(app_.ProcessId(), "Tape", 30000);
+    ASSERT_NE(tape, nullptr);
+    ASSERT_NO_FATAL_FAILURE(OpenLoan());
+    const HWND about = OpenWithF1(tape);
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(Loan())) << "the loan window can be closed beneath the About window";
+    EXPECT_FALSE(IsWindowEnabled(tape));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] {
+        return !IsWindow(about) && IsWindowEnabled(Loan()) && IsWindowEnabled(tape);
+    })) << "the windows the About window held stayed disabled";
+}
+
 TEST_F(AboutWindowTest, EnterThatClosesItIsNoEqualsInTheCalculator)
 {
     // The About window closes as Enter goes down; the key comes up in the calculator, whose
