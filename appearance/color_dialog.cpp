@@ -79,7 +79,6 @@ bool CChooseColorDlg::DoModal(HWND owner)
     hwnd_ = nullptr;
     record_ = nullptr;
     timer_ = 0;
-    cancelPosted_ = false;
     return ok != FALSE;
 }
 
@@ -116,12 +115,6 @@ UINT_PTR CALLBACK CChooseColorDlg::HookProc(HWND hwnd, UINT message, WPARAM wPar
 
 UINT_PTR CChooseColorDlg::OnHookMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The program is closed for good: the chooser runs the system's loop, not ours, and is
-    // ended as its Cancel ends it, once.
-    if (ProgramEnding() && !cancelPosted_ && hwnd_ != nullptr) {
-        cancelPosted_ = true;
-        PostMessageA(hwnd_, WM_COMMAND, IDCANCEL, 0);
-    }
     switch (message) {
     case WM_ENDSESSION:
         // The chooser keeps nothing itself: its owner saves once the chooser has ended.

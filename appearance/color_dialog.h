@@ -86,5 +86,4 @@ private:
     UINT_PTR timer_ = 0;
     UINT setRgbMessage_ = 0;
     bool initialising_ = false;  // the hook has the chooser's WM_INITDIALOG
-    bool cancelPosted_ = false;  // ended because the program is closed for good
 };

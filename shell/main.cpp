@@ -4,6 +4,7 @@
 
 #include "calc_app.h"
 #include "fpu_precision.h"
+#include "program_end.h"
 #include "resource_ids.h"
 #include "resource_text.h"
 #include "system_function.h"
@@ -34,10 +35,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     SetExtendedPrecision();
 
     // With a tallyra.ini beside it the program is portable: every setting is kept in that file,
-    // and the registry is not touched. A save that fails there is told once.
+    // and the registry is not touched. A save that fails there is told once, unless the save
+    // is the last one, when the session or the program ends: a message then would only hold
+    // the end up.
     Win32Registry registry;
     const std::unique_ptr<IRegistry> portable =
         OpenSettingsBesideProgram("tallyra.ini", [](const std::string& text) {
+            if (SessionEnding())
+                return;
             MessageBoxA(GetActiveWindow(), text.c_str(), LoadResourceString(IDS_TITLE).c_str(),
                         MB_OK | MB_ICONWARNING);
         });

@@ -88,6 +88,11 @@ void Dialog::MakeControlsHeard()
     }
 }
 
+bool Dialog::IsOwn(HWND window)
+{
+    return reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC)) == DialogProc;
+}
+
 Dialog::~Dialog()
 {
     if (hwnd_ != nullptr)
@@ -237,8 +242,12 @@ LRESULT Dialog::OnSessionMessage(UINT message, WPARAM wParam, LPARAM lParam)
     const SessionAnswer answer =
         AnswerSession(message == WM_ENDSESSION ? SessionMessage::End : SessionMessage::Query, wParam != 0,
                       static_cast<uint32_t>(lParam));
-    if (answer.save && !savedForEnd_)
-        SaveForEnd();
+    if (answer.save) {
+        // Nobody is there to answer a question any more: a save that fails now says nothing.
+        MarkSessionEnding();
+        if (!savedForEnd_)
+            SaveForEnd();
+    }
     if (answer.endProgram) {
         // Saved now, while the message is still with us: a window beneath a modal one ends
         // only when the modal one has, and this save must not wait for that.

@@ -20,6 +20,10 @@
 // or DWLP_MSGRESULT) is here.
 class Dialog : private ISpokenTextSource {
 public:
+    // Whether `window` is one of these dialogs: they end themselves when the program ends; a
+    // dialog box of the system's (a message box, a common dialog) does not.
+    static bool IsOwn(HWND window);
+
     explicit Dialog(int templateId) : templateId_(templateId) {}
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;

@@ -2,14 +2,28 @@
 
 #include <windows.h>
 
+#include "dialog.h"
+
 namespace {
 
-// One user-interface thread: a plain flag.
+// One user-interface thread: plain flags.
 bool g_ending = false;
+bool g_sessionEnding = false;
+
+bool IsDialogBox(HWND window)
+{
+    char name[8];
+    return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpA(name, "#32770") == 0;
+}
 
 BOOL CALLBACK Wake(HWND window, LPARAM /*param*/)
 {
-    PostMessageA(window, WM_NULL, 0, 0);
+    // The system's dialog boxes run loops of their own and never look at the end: each is
+    // cancelled, the one beneath another as well (the command waits in the queue for it).
+    if (IsDialogBox(window) && !Dialog::IsOwn(window))
+        PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    else
+        PostMessageA(window, WM_NULL, 0, 0);
     return TRUE;
 }
 
@@ -18,16 +32,25 @@ BOOL CALLBACK Wake(HWND window, LPARAM /*param*/)
 void EndProgram()
 {
     g_ending = true;
+    g_sessionEnding = true;
     // A menu open on this thread (a system or context menu) runs a loop of its own, which
     // would hold the end until the user dismissed it.
     EndMenu();
-    // Whichever loop runs now, ours or a system dialog's (the colour chooser), wakes and sees
-    // the end: the message is addressed to each window of the thread, so that a system dialog's
-    // hook receives it as well.
+    // Whichever loop runs now, ours or a system dialog's, wakes and sees the end.
     EnumThreadWindows(GetCurrentThreadId(), Wake, 0);
 }
 
 bool ProgramEnding()
 {
     return g_ending;
+}
+
+void MarkSessionEnding()
+{
+    g_sessionEnding = true;
+}
+
+bool SessionEnding()
+{
+    return g_sessionEnding;
 }

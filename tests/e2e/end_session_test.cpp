@@ -14,6 +14,8 @@
 #include "wait.h"
 #include "window_controls.h"
 
+#include <colordlg.h>
+
 #include <algorithm>
 #include <tuple>
 #include <vector>
@@ -25,7 +27,16 @@ constexpr DWORD kAnswerMs = 2000;
 // What an installer waits at most before it counts the program as one that will not close.
 constexpr DWORD kInstallerWaitMs = 5000;
 
-enum class AlsoOpen { Nothing, Loan, Colours, About, Tape, Schedule };
+enum class AlsoOpen {
+    Nothing,
+    Loan,
+    Colours,
+    About,
+    Tape,
+    Schedule,
+    ColoursMessage,  // the colours dialog with its out-of-range message box up
+    TapeSaveAs,      // the tape with the system's Save As dialog up
+};
 
 enum class Request {
     EndOfSession,              // a log-off: Windows ends the process once every window has answered
@@ -85,6 +96,9 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
     // Something unsaved in the calculator: 42 typed, Bold Values switched on (saved at the
     // next save only).
     ASSERT_TRUE(BringToForeground(Window()));
+    if (Open() == AlsoOpen::TapeSaveAs) {
+        ASSERT_TRUE(TypeText("1+1="));  // a line on the tape, or there is nothing to save
+    }
     ASSERT_TRUE(TypeText("42"));
     ASSERT_TRUE(WaitForControlText(Window(), IDC_PANEL_CURRENT, "42"));
     ASSERT_TRUE(SendSystemCommand(Window(), IDM_BOLD_VALUES));
@@ -104,23 +118,39 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
     if (Open() == AlsoOpen::Schedule) {
         ASSERT_TRUE(PressChordAndWait(Loan(), {VK_CONTROL}, 'R'));
         ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Payment Schedule", 30000), nullptr);
-    } else if (Open() == AlsoOpen::Colours) {
+    } else if (Open() == AlsoOpen::Colours || Open() == AlsoOpen::ColoursMessage) {
         placeBefore = WindowRect(Window());
         ASSERT_TRUE(PostSystemCommand(Window(), IDM_SET_COLORS));
-        ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Colors", 30000), nullptr);
+        const HWND dialog = WaitForProcessWindow(app_.ProcessId(), "Colors", 30000);
+        ASSERT_NE(dialog, nullptr);
+        if (Open() == AlsoOpen::ColoursMessage) {
+            const size_t before = ProcessWindows(app_.ProcessId()).size();
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(GetDlgItem(dialog, COLOR_RED), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""),
+                                SMTO_NORMAL, kAnswerMs, &ignored);
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COLOR_BACKGROUND, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COLOR_BACKGROUND)));
+            ASSERT_TRUE(WaitUntil([&] { return ProcessWindows(app_.ProcessId()).size() > before; }))
+                << "an empty box for red brought no message";
+        }
     } else if (Open() == AlsoOpen::About) {
         ASSERT_TRUE(PostSystemCommand(Window(), IDM_QUICK_HELP));
         ASSERT_NE(WaitForAboutWindow(), nullptr);
-    } else if (Open() == AlsoOpen::Tape) {
+    } else if (Open() == AlsoOpen::Tape || Open() == AlsoOpen::TapeSaveAs) {
         ASSERT_TRUE(PressChordAndWait(Window(), {VK_CONTROL}, 'H'));
-        ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Tape", 30000), nullptr);
+        const HWND tape = WaitForProcessWindow(app_.ProcessId(), "Tape", 30000);
+        ASSERT_NE(tape, nullptr);
+        if (Open() == AlsoOpen::TapeSaveAs) {
+            ASSERT_TRUE(PostSystemCommand(tape, IDM_SAVE_TAPE));
+            ASSERT_NE(WaitForProcessWindow(app_.ProcessId(), "Save Tape As", 30000), nullptr);
+        }
     }
 
     ASSERT_NO_FATAL_FAILURE(EndTheSession());
 
     // The colours dialog moves the calculator to the screen's corner while it is open; what is
     // saved is the calculator's own place, whether the dialog was closed first or not.
-    const bool placeKept = Open() == AlsoOpen::Colours;
+    const bool placeKept = Open() == AlsoOpen::Colours || Open() == AlsoOpen::ColoursMessage;
     ExpectSoundRecord(Key::Calculator, CurrentEdition(), [&](const ValueEntry& entry, const Bytes& b) {
         if (std::string(entry.name) == "Bold Result") {
             EXPECT_EQ(b[0], 1) << "Bold Values was lost";
@@ -133,7 +163,7 @@ TEST_P(EndSessionTest, SavesEveryOpenWindowAndAnswersAtOnce)
             EXPECT_EQ(DoubleAt(b, 8), 42.0) << "the typed number was lost";
         }
     });
-    if (Open() == AlsoOpen::Tape) {
+    if (Open() == AlsoOpen::Tape || Open() == AlsoOpen::TapeSaveAs) {
         EXPECT_EQ(ReadSetting("Show Tape"), (RegistryValue{REG_BINARY, {1}}))
             << "the tape will not come back";
     }
@@ -167,6 +197,8 @@ std::string CaseName(const testing::TestParamInfo<std::tuple<Request, AlsoOpen>>
     case AlsoOpen::About: return name + "WithTheAboutWindow";
     case AlsoOpen::Tape: return name + "WithTheTape";
     case AlsoOpen::Schedule: return name + "WithTheSchedule";
+    case AlsoOpen::ColoursMessage: return name + "WithAMessageBoxInTheColoursDialog";
+    case AlsoOpen::TapeSaveAs: return name + "WithTheTapesSaveAsDialog";
     }
     return name;
 }
@@ -182,6 +214,13 @@ INSTANTIATE_TEST_SUITE_P(InstallerCloseCalculatorFirst, EndSessionTest,
                          testing::Combine(testing::Values(Request::InstallerCalculatorFirst),
                                           testing::Values(AlsoOpen::Loan, AlsoOpen::Colours,
                                                           AlsoOpen::Schedule)),
+                         CaseName);
+
+// The system's dialog boxes run loops of their own, which know nothing of the end.
+INSTANTIATE_TEST_SUITE_P(InstallerCloseThroughASystemDialog, EndSessionTest,
+                         testing::Combine(testing::Values(Request::InstallerTopFirst,
+                                                          Request::InstallerCalculatorFirst),
+                                          testing::Values(AlsoOpen::ColoursMessage, AlsoOpen::TapeSaveAs)),
                          CaseName);
 
 }  // namespace

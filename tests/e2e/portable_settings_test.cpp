@@ -377,6 +377,25 @@ TEST_F(PortableTest, AReadOnlyFileIsToldOnceAndTheProgramGoesOn)
     ASSERT_NO_FATAL_FAILURE(RunUnwritable());
 }
 
+// An installer closing the program is not held up by a message nobody will read: the save
+// made for the close fails in silence, and the program ends.
+TEST_F(PortableTest, AReadOnlyFileHoldsNoInstallerClose)
+{
+    ASSERT_NO_FATAL_FAILURE(SaveAFirstRun());
+    const std::optional<std::string> before = folder_.Settings();
+    ASSERT_TRUE(SetFileAttributesA(folder_.SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_NO_FATAL_FAILURE(StartCalculator());
+    for (const UINT message : {WM_QUERYENDSESSION, WM_ENDSESSION}) {
+        DWORD_PTR answer = 0;
+        EXPECT_TRUE(
+            SendMessageTimeoutA(Window(), message, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 2000, &answer) ||
+            !IsWindow(Window()))
+            << "the calculator did not answer within 2 s";
+    }
+    ASSERT_TRUE(app_.WaitForExit(5000)) << "the program did not end when an installer asked";
+    EXPECT_EQ(folder_.Settings(), before) << "the file changed";
+}
+
 TEST_F(PortableTest, AReadOnlyFolderIsToldOnceAndTheProgramGoesOn)
 {
     ASSERT_NO_FATAL_FAILURE(SaveAFirstRun());
